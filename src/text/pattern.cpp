@@ -1,0 +1,162 @@
+#include "text/pattern.h"
+
+#include <boost/regex.hpp>
+
+#include <cctype>
+
+namespace tesmira {
+
+struct Pattern::Compiled {
+    boost::regex expression;
+};
+
+namespace {
+
+constexpr auto syntax = boost::regex::perl | boost::regex::mod_s;
+
+bool isMetaCharacter(char c) {
+    return std::string_view(".[]{}()\\*+?|^$").find(c) != std::string_view::npos;
+}
+
+// Splits a pattern of the form literal (gap literal)* into its literals, where
+// a gap is ".*?" or "(.*?)" and a literal is plain or backslash-escaped
+// punctuation. Anything else gives no literals. The bytes are read exactly as
+// Boost reads them, so the two agree on what every literal is.
+std::vector<std::string> linearLiterals(std::string_view expression) {
+    std::vector<std::string> literals(1);
+    std::size_t i = 0;
+    while (i < expression.size()) {
+        if (expression.substr(i, 3) == ".*?" || expression.substr(i, 5) == "(.*?)") {
+            if (literals.back().empty()) {
+                return {};  // two gaps in a row, or a leading gap
+            }
+            i += expression[i] == '(' ? 5 : 3;
+            literals.emplace_back();
+            continue;
+        }
+        const char c = expression[i];
+        if (c == '\\') {
+            if (i + 1 >= expression.size()) {
+                return {};
+            }
+            const auto escaped = static_cast<unsigned char>(expression[i + 1]);
+            if (std::isalnum(escaped) || escaped >= 0x80) {
+                return {};  // a class or a back reference, not a literal
+            }
+            literals.back() += expression[i + 1];
+            i += 2;
+            continue;
+        }
+        if (isMetaCharacter(c)) {
+            return {};
+        }
+        literals.back() += c;
+        ++i;
+    }
+    if (literals.back().empty()) {
+        return {};  // a trailing gap
+    }
+    return literals;
+}
+
+PatternMatch matchOf(const boost::cmatch& found) {
+    PatternMatch match;
+    match.groups.reserve(found.size());
+    for (std::size_t n = 0; n < found.size(); ++n) {
+        match.groups.push_back(found[n].matched ? found[n].str() : std::string());
+    }
+    return match;
+}
+
+}  // namespace
+
+Pattern::Pattern(std::string_view expression) {
+    try {
+        compiled_ = std::make_unique<const Compiled>(
+            Compiled{boost::regex(expression.begin(), expression.end(), syntax)});
+    } catch (const std::exception&) {
+        return;  // a pattern Boost refuses never matches
+    }
+    literals_ = linearLiterals(expression);
+}
+
+Pattern::~Pattern() = default;
+Pattern::Pattern(Pattern&&) noexcept = default;
+Pattern& Pattern::operator=(Pattern&&) noexcept = default;
+
+std::vector<PatternMatch> Pattern::findAll(std::string_view text) const {
+    if (!compiled_) {
+        return {};
+    }
+    return isLinear() ? findLinear(text, false) : findWithBoostAlone(text, false);
+}
+
+std::optional<PatternMatch> Pattern::findFirst(std::string_view text) const {
+    if (!compiled_) {
+        return std::nullopt;
+    }
+    auto matches = isLinear() ? findLinear(text, true) : findWithBoostAlone(text, true);
+    if (matches.empty()) {
+        return std::nullopt;
+    }
+    return std::move(matches.front());
+}
+
+// A lazy gap takes the earliest occurrence of the literal after it, and a
+// later occurrence only leaves less text for the rest of the pattern; so a
+// match from a start exists exactly when the literals occur in order after
+// it, and when none exists from the first start, none exists from any later
+// one. Each literal's searches move forward only: the scan is linear.
+std::vector<PatternMatch> Pattern::findLinear(std::string_view text, bool firstOnly) const {
+    std::vector<PatternMatch> matches;
+    std::size_t position = 0;
+    try {
+        while (true) {
+            const std::size_t start = text.find(literals_.front(), position);
+            if (start == std::string_view::npos) {
+                return matches;
+            }
+            std::size_t end = start + literals_.front().size();
+            for (std::size_t k = 1; k < literals_.size(); ++k) {
+                const std::size_t found = text.find(literals_[k], end);
+                if (found == std::string_view::npos) {
+                    return matches;
+                }
+                end = found + literals_[k].size();
+            }
+            boost::cmatch found;
+            const char* first = text.data() + start;
+            if (!boost::regex_search(first, text.data() + end, found, compiled_->expression,
+                                     boost::match_continuous)) {
+                return {};  // cannot happen for a linear pattern; count it as no match
+            }
+            matches.push_back(matchOf(found));
+            if (firstOnly) {
+                return matches;
+            }
+            position = end;
+        }
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+std::vector<PatternMatch> Pattern::findWithBoostAlone(std::string_view text,
+                                                      bool firstOnly) const {
+    std::vector<PatternMatch> matches;
+    try {
+        const char* begin = text.data();
+        const char* end = text.data() + text.size();
+        for (boost::cregex_iterator it(begin, end, compiled_->expression), last; it != last; ++it) {
+            matches.push_back(matchOf(*it));
+            if (firstOnly) {
+                break;
+            }
+        }
+    } catch (const std::exception&) {
+        return {};  // Boost gave up part way: the whole search counts as no match
+    }
+    return matches;
+}
+
+}  // namespace tesmira
