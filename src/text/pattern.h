@@ -7,14 +7,17 @@
 // lazy gaps (".*?" or "(.*?)"). On a page that never completes a match, Boost
 // alone backtracks for seconds before it gives up; for such patterns a linear
 // scan tells whether, and where, the next match lies, and Boost is asked only
-// where a match is certain. Other patterns go to Boost alone. Either way the
-// helper never throws: where Boost gives up, the search counts as no match.
+// where a match is certain, and only with the texts of the match that its
+// groups capture. Other patterns go to Boost alone. Either way the helper
+// never throws: where Boost gives up, the search counts as no match.
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "text/literal_search.h"
 
 namespace tesmira {
 
@@ -42,7 +45,10 @@ public:
 private:
     struct Compiled;
     std::unique_ptr<const Compiled> compiled_;  // null when Boost refused the pattern
-    std::vector<std::string> literals_;         // empty unless the pattern is linear
+    // For a linear pattern: its literals, and whether the gap before each
+    // literal (from the second on) is a group. Empty for other patterns.
+    std::vector<LiteralSearch> literals_;
+    std::vector<bool> gapIsGroup_;
 
     std::vector<PatternMatch> findLinear(std::string_view text, bool firstOnly) const;
     std::vector<PatternMatch> findWithBoostAlone(std::string_view text, bool firstOnly) const;
