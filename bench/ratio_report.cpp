@@ -10,6 +10,8 @@ namespace {
 
 class CollectingReporter final : public benchmark::ConsoleReporter {
 public:
+    CollectingReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
