@@ -27,9 +27,12 @@ public:
 
 std::string readable(double seconds) {
     char text[32];
-    if (seconds >= 1) std::snprintf(text, sizeof text, "%.2f s", seconds);
-    else if (seconds >= 1e-3) std::snprintf(text, sizeof text, "%.2f ms", seconds * 1e3);
-    else std::snprintf(text, sizeof text, "%.1f us", seconds * 1e6);
+    if (seconds >= 1)
+        std::snprintf(text, sizeof text, "%.2f s", seconds);
+    else if (seconds >= 1e-3)
+        std::snprintf(text, sizeof text, "%.2f ms", seconds * 1e3);
+    else
+        std::snprintf(text, sizeof text, "%.1f us", seconds * 1e6);
     return text;
 }
 

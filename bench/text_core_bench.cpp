@@ -18,8 +18,9 @@ using namespace tesmira;
 std::vector<marketsim::SoldOrderRow> sampleRows(int count) {
     std::vector<marketsim::SoldOrderRow> rows;
     for (int i = 0; i < count; ++i) {
-        rows.push_back({std::to_string(3100000000000000 + i), marketsim::gbk("快乐的小猫咪") +
-                        std::to_string(i), marketsim::gbk(i % 3 ? "双方未评" : "对方已评")});
+        rows.push_back({std::to_string(3100000000000000 + i),
+                        marketsim::gbk("快乐的小猫咪") + std::to_string(i),
+                        marketsim::gbk(i % 3 ? "双方未评" : "对方已评")});
     }
     return rows;
 }
@@ -53,7 +54,8 @@ const std::string& ratePage200k() {
 const std::string& hostileUserIds() {
     static const std::string page = [] {
         std::string text;
-        while (text.size() < 1024 * 1024) text += "userID=a&b&";
+        while (text.size() < 1024 * 1024)
+            text += "userID=a&b&";
         return text;
     }();
     return page;
@@ -66,7 +68,8 @@ const std::string& hostileRowsWithoutStatus() {
         for (auto at = text.find(status); at != std::string::npos; at = text.find(status, at)) {
             text.replace(at, status.size(), "\"style\":\"t15\"");
         }
-        while (text.size() < 1024 * 1024) text += text;
+        while (text.size() < 1024 * 1024)
+            text += text;
         text.resize(1024 * 1024);
         return text;
     }();
@@ -121,7 +124,9 @@ int main(int argc, char** argv) {
              "rateFormPatterns/rateForm200k", "floorPass/rateForm200k", 10},
             {"row and page patterns, 1 MB of \"userID=a&b&\" (against a well-formed 1 MB page)",
              "soldOrdersPatterns/hostileUserIds1m", "soldOrdersPatterns/wellFormed1m", 10},
-            {"row and page patterns, 1 MB of rows without their status (against a well-formed 1 MB page)",
-             "soldOrdersPatterns/hostileRowsWithoutStatus1m", "soldOrdersPatterns/wellFormed1m", 10},
+            {"row and page patterns, 1 MB of rows without their status (against a well-formed 1 MB "
+             "page)",
+             "soldOrdersPatterns/hostileRowsWithoutStatus1m", "soldOrdersPatterns/wellFormed1m",
+             10},
         });
 }

@@ -12,8 +12,9 @@ namespace {
 std::string shell(std::size_t bytes) {
     static const std::string block =
         "<div class=\"site-nav\"><ul class=\"site-nav-bd\"><li class=\"menu\"><a href=\"//i.market."
-        "localhost/my_taobao.htm\" target=\"_top\">" + gbk("我的淘宝") +
-        "</a></li><li><a href=\"//cart.market.localhost/cart.htm\">" + gbk("购物车") +
+        "localhost/my_taobao.htm\" target=\"_top\">" +
+        gbk("我的淘宝") + "</a></li><li><a href=\"//cart.market.localhost/cart.htm\">" +
+        gbk("购物车") +
         "</a></li></ul></div>\n<style>.trade-list .item{margin:0 4px;padding:6px 8px;border:1px "
         "solid #e8e8e8;font:12px/1.5 tahoma,arial}</style>\n<script>var g_config={appId:3,"
         "assetsHost:'//g.market.localhost',toolbar:false,webww:true};</script>\n";
@@ -34,10 +35,11 @@ std::string itemDetails(const std::string& orderId, int index) {
            gbk("白色") + "\"},{\"name\":\"" + gbk("尺码") +
            "\",\"value\":\"XL\"}],\"serviceIcons\":[{\"linkTitle\":\"" + gbk("七天无理由退换") +
            "\",\"type\":3,\"url\":\"//www.market.localhost/go/act/7days.php\"}],"
-           "\"snapUrl\":\"//trade.market.localhost/trade/detail/tradeSnap.htm?tradeID=" + id +
+           "\"snapUrl\":\"//trade.market.localhost/trade/detail/tradeSnap.htm?tradeID=" +
+           id +
            "\"},\"priceInfo\":{\"original\":\"99.00\",\"realTotal\":\"59.00\"},\"quantity\":"
-           "\"1\",\"operations\":[{\"style\":\"t0\",\"text\":\"" + gbk("退运保险") +
-           "\",\"type\":\"operation\"}]}";
+           "\"1\",\"operations\":[{\"style\":\"t0\",\"text\":\"" +
+           gbk("退运保险") + "\",\"type\":\"operation\"}]}";
 }
 
 std::string orderFragment(const SoldOrderRow& row, int itemsPerOrder) {
@@ -45,13 +47,15 @@ std::string orderFragment(const SoldOrderRow& row, int itemsPerOrder) {
     for (int i = 0; i < itemsPerOrder; ++i) {
         items += (i ? "," : "") + itemDetails(row.orderId, i);
     }
-    return "{\"id\":\"" + row.orderId + "\",\"orderInfo\":{\"createTime\":\"2026-11-20 10:11:12\","
-           "\"id\":\"" + row.orderId + "\"},\"buyer\":{\"nick\":\"" + row.buyerNick +
+    return "{\"id\":\"" + row.orderId +
+           "\",\"orderInfo\":{\"createTime\":\"2026-11-20 10:11:12\","
+           "\"id\":\"" +
+           row.orderId + "\"},\"buyer\":{\"nick\":\"" + row.buyerNick +
            "\",\"operations\":[{\"url\":\"//amos.im.market.localhost/msg.aw?v=2&uid=" +
            row.buyerNick + "&site=cntaobao&s=2&charset=gbk\",\"text\":\"" + gbk("和我联系") +
            "\",\"dataUrl\":\"//trade.market.localhost/trade/json/wangwang.do?userID=" +
-           row.buyerNick + "&fromSite=0&orderid=" + row.orderId + "\"}]},\"subOrders\":[" +
-           items + "],\"statusInfo\":{\"text\":\"" + gbk("交易成功") +
+           row.buyerNick + "&fromSite=0&orderid=" + row.orderId + "\"}]},\"subOrders\":[" + items +
+           "],\"statusInfo\":{\"text\":\"" + gbk("交易成功") +
            "\",\"url\":\"//trade.market.localhost/trade/detail/trade_item_detail.htm?bizOrderId=" +
            row.orderId + "\"},\"operations\":[{\"style\":\"t16\",\"text\":\"" + row.statusText +
            "\",\"url\":\"//rate.market.localhost/remarkBuyer.jhtml?tradeID=" + row.orderId +
@@ -84,8 +88,8 @@ std::string soldOrdersAnswer(const std::vector<SoldOrderRow>& rows, int currentP
            "<script>\nvar data = JSON.parse('{}');\nwindow.data = {\"mainOrders\":[" + orders +
            "],\"page\":{\"currentPage\":" + std::to_string(currentPage) +
            ",\"pageSize\":15,\"prefetchCount\":0},\"query\":{\"commentStatus\":"
-           "\"I_HAS_NOT_COMMENT\"}};\n</script>\n" + shell(shellBytes - head.size()) +
-           "</body></html>";
+           "\"I_HAS_NOT_COMMENT\"}};\n</script>\n" +
+           shell(shellBytes - head.size()) + "</body></html>";
 }
 
 RateFormFields sampleRateForm(const std::string& orderId, int itemCount) {
@@ -104,8 +108,8 @@ RateFormFields sampleRateForm(const std::string& orderId, int itemCount) {
         .items = {},
     };
     for (int i = 0; i < itemCount; ++i) {
-        const std::string subOrder = orderId.substr(0, orderId.size() > 2 ? orderId.size() - 2 : 0) +
-                                     std::to_string(10 + i);
+        const std::string subOrder =
+            orderId.substr(0, orderId.size() > 2 ? orderId.size() - 2 : 0) + std::to_string(10 + i);
         form.items.push_back(RateFormItemFields{
             .bizOrderId = subOrder,
             .auctionId = std::to_string(600000000 + i),
@@ -127,13 +131,12 @@ std::string rateFormPage(const RateFormFields& form, std::size_t shellBytes) {
     std::string page = "<!DOCTYPE html><html><head><meta charset=\"gbk\"><title>" +
                        gbk("评价买家") + "</title></head><body>\n" + shell(shellBytes / 2) +
                        "<form id=\"J_RateForm\" method=\"post\" action=\"/remarkBuyer.jhtml\">\n"
-                       "<input name='_tb_token_' type='hidden' value='" + form.tbToken + "'>\n" +
-                       hidden("parentTradeId", form.parentTradeId) +
+                       "<input name='_tb_token_' type='hidden' value='" +
+                       form.tbToken + "'>\n" + hidden("parentTradeId", form.parentTradeId) +
                        hidden("raterType", form.raterType) + hidden("raterUid", form.raterUid) +
                        hidden("ratedUid", form.ratedUid) + hidden("bizType", form.bizType) +
                        hidden("needRateNum", form.needRateNum) +
-                       hidden("buyerNick", form.buyerNick) +
-                       hidden("sellerNick", form.sellerNick) +
+                       hidden("buyerNick", form.buyerNick) + hidden("sellerNick", form.sellerNick) +
                        hidden("event_submit_do_create_rate", form.eventSubmitDoCreateRate) +
                        hidden("action", form.action);
     for (const RateFormItemFields& item : form.items) {

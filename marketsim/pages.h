@@ -30,8 +30,8 @@ struct RateFormItemFields {
     std::string bizOrderId;
     std::string auctionId;
     std::string auctionPictUrl;
-    std::string auctionSku;    // GBK
-    std::string prompt;        // GBK
+    std::string auctionSku;  // GBK
+    std::string prompt;      // GBK
     std::string leafCatId;
     std::string rootCatId;
     std::string auctionTitle;  // GBK

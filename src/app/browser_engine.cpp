@@ -18,9 +18,12 @@ std::int32_t browserEngineVersionOf(std::string_view versionText) {
 }
 
 std::optional<std::uint32_t> browserEmulationValue(std::int32_t version) {
-    if (version >= 10) return 10000;
-    if (version == 9) return 9999;
-    if (version == 8) return 8888;
+    if (version >= 10)
+        return 10000;
+    if (version == 9)
+        return 9999;
+    if (version == 8)
+        return 8888;
     return std::nullopt;
 }
 

@@ -9,14 +9,14 @@
 namespace tesmira {
 
 struct SharedState {
-    std::string accountName;     // the logged-in account's name, empty before login
-    std::string sellerNumId;     // the account's numeric user id
-    std::string activeListName;  // which order list a row command acts on
-    std::string goodRateText;    // the account's general good-rating text
-    std::string badRateText;     // the account's general bad-rating text
+    std::string accountName;        // the logged-in account's name, empty before login
+    std::string sellerNumId;        // the account's numeric user id
+    std::string activeListName;     // which order list a row command acts on
+    std::string goodRateText;       // the account's general good-rating text
+    std::string badRateText;        // the account's general bad-rating text
     std::int32_t autoRateDays = 0;  // rate automatically below this many days left
-    std::string avatarImage;     // the avatar picture's bytes as downloaded
-    std::string popupAddress;    // the address the popup browser window opens
+    std::string avatarImage;        // the avatar picture's bytes as downloaded
+    std::string popupAddress;       // the address the popup browser window opens
 };
 
 }  // namespace tesmira

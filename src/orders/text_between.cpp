@@ -13,7 +13,8 @@ std::string textBetween(std::string_view source, std::string_view startMarker,
                         std::string_view endMarker) {
     const auto size = static_cast<std::int64_t>(source.size());
     const auto found = source.find(startMarker);
-    const std::int64_t p = found == std::string_view::npos ? -1 : static_cast<std::int64_t>(found) + 1;
+    const std::int64_t p =
+        found == std::string_view::npos ? -1 : static_cast<std::int64_t>(found) + 1;
     const std::int64_t a = p + static_cast<std::int64_t>(startMarker.size());
 
     const std::int64_t searchFrom = std::max<std::int64_t>(a, 1);
@@ -28,8 +29,8 @@ std::string textBetween(std::string_view source, std::string_view startMarker,
     if (count <= 0) {
         return {};
     }
-    return responseText(source.substr(static_cast<std::size_t>(from - 1),
-                                      static_cast<std::size_t>(count)));
+    return responseText(
+        source.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(count)));
 }
 
 }  // namespace tesmira

@@ -65,7 +65,9 @@ std::vector<std::string> entriesOf(std::string_view listing, std::string_view se
     return entries;
 }
 
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 
@@ -100,7 +102,8 @@ std::string cookieDomainOf(std::string_view address) {
 
     const std::size_t lastDot = host.rfind('.');
     if (lastDot != std::string::npos) {
-        const std::size_t secondLastDot = lastDot == 0 ? std::string::npos : host.rfind('.', lastDot - 1);
+        const std::size_t secondLastDot =
+            lastDot == 0 ? std::string::npos : host.rfind('.', lastDot - 1);
         if (secondLastDot != std::string::npos) {
             host.erase(0, secondLastDot + 1);
         }
@@ -112,8 +115,9 @@ std::string mergeCookieListings(std::string_view older, std::string_view newer) 
     std::vector<std::string> merged = entriesOf(withoutSpaces(newer), ";");
     for (std::string& entry : entriesOf(withoutSpaces(older), ";")) {
         const std::string name = cookieNameOf(entry);
-        const bool named = std::any_of(merged.begin(), merged.end(),
-                                       [&](const std::string& e) { return cookieNameOf(e) == name; });
+        const bool named = std::any_of(merged.begin(), merged.end(), [&](const std::string& e) {
+            return cookieNameOf(e) == name;
+        });
         if (!named) {
             merged.push_back(std::move(entry));
         }

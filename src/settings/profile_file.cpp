@@ -45,7 +45,8 @@ std::string oneLine(std::string_view value) {
 }  // namespace
 
 bool isValidSectionName(std::string_view section) {
-    return !section.empty() && section.find_first_of(std::string_view("[]\r\n\0", 5)) == std::string_view::npos;
+    return !section.empty() &&
+           section.find_first_of(std::string_view("[]\r\n\0", 5)) == std::string_view::npos;
 }
 
 std::string readProfileString(const std::filesystem::path& file, std::string_view section,

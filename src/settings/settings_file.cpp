@@ -65,8 +65,8 @@ bool replaceFile(const std::filesystem::path& file, std::string_view bytes) {
     if (stream == nullptr) {
         return false;
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size() &&
-                         flushToDisk(stream);
+    const bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size() && flushToDisk(stream);
     const bool closed = std::fclose(stream) == 0;
     std::error_code error;
     if (written && closed) {

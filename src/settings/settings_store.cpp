@@ -57,8 +57,8 @@ bool saveAutoRateDays(const std::filesystem::path& settingsDirectory, SharedStat
                               gbk::autoRateTimeKey, stored);
 }
 
-bool saveRateText(const std::filesystem::path& settingsDirectory, SharedState& state,
-                  RateKind kind, std::string_view text) {
+bool saveRateText(const std::filesystem::path& settingsDirectory, SharedState& state, RateKind kind,
+                  std::string_view text) {
     rateText(state, kind) = text;
     const auto file = accountFilePath(settingsDirectory, state.accountName, fileEnding(kind));
     return file && replaceFile(*file, text);

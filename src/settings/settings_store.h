@@ -25,8 +25,8 @@ void loadAutoRateDays(const std::filesystem::path& settingsDirectory, SharedStat
 // The threshold as typed in the settings window; an empty text saves 5.
 bool saveAutoRateDays(const std::filesystem::path& settingsDirectory, SharedState& state,
                       std::string_view text);
-bool saveRateText(const std::filesystem::path& settingsDirectory, SharedState& state,
-                  RateKind kind, std::string_view text);
+bool saveRateText(const std::filesystem::path& settingsDirectory, SharedState& state, RateKind kind,
+                  std::string_view text);
 
 // The preset of an order; empty when there is none.
 std::string readBadRatePreset(const std::filesystem::path& settingsDirectory,

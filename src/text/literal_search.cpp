@@ -19,14 +19,17 @@ constexpr std::string_view commonBytes =
 constexpr std::array<int, 256> byteRanks() {
     std::array<int, 256> ranks{};
     for (std::size_t i = 0; i < commonBytes.size(); ++i) {
-        ranks[static_cast<unsigned char>(commonBytes[i])] = static_cast<int>(commonBytes.size() - i);
+        ranks[static_cast<unsigned char>(commonBytes[i])] =
+            static_cast<int>(commonBytes.size() - i);
     }
     return ranks;
 }
 
 constexpr std::array<int, 256> ranks = byteRanks();
 
-int rankOf(char byte) { return ranks[static_cast<unsigned char>(byte)]; }
+int rankOf(char byte) {
+    return ranks[static_cast<unsigned char>(byte)];
+}
 
 // Hops of memchr that found the rare byte but not the literal, beyond which the
 // byte is taken to be common in this page.
@@ -64,8 +67,8 @@ std::size_t LiteralSearch::findIn(std::string_view text, std::size_t from) const
     std::size_t candidate = from;
     for (std::size_t missed = 0; missed < missedHopsAllowed; ++missed) {
         const std::size_t at = candidate + rarest_;
-        const auto* hit = static_cast<const char*>(
-            std::memchr(text.data() + at, rare, last + rarest_ + 1 - at));
+        const auto* hit =
+            static_cast<const char*>(std::memchr(text.data() + at, rare, last + rarest_ + 1 - at));
         if (hit == nullptr) {
             return std::string_view::npos;
         }
@@ -95,7 +98,8 @@ std::size_t LiteralSearch::scanPairs(std::string_view text, std::size_t from) co
         auto mask = static_cast<unsigned>(_mm_movemask_epi8(
             _mm_and_si128(_mm_cmpeq_epi8(a, firsts), _mm_cmpeq_epi8(b, seconds))));
         for (; mask != 0; mask &= mask - 1) {
-            const std::size_t position = candidate + static_cast<std::size_t>(std::countr_zero(mask));
+            const std::size_t position =
+                candidate + static_cast<std::size_t>(std::countr_zero(mask));
             if (matchesAt(text, position)) {
                 return position;
             }

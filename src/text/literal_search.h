@@ -25,7 +25,7 @@ public:
 
 private:
     std::string literal_;
-    std::size_t rarest_ = 0;      // offsets in the literal of its rarest byte
+    std::size_t rarest_ = 0;        // offsets in the literal of its rarest byte
     std::size_t secondRarest_ = 0;  // and of its next rarest, elsewhere in it
 
     bool matchesAt(std::string_view text, std::size_t position) const;

@@ -9,7 +9,9 @@ namespace {
 
 constexpr std::int64_t secondsPerDay = 86400;
 
-bool isAsciiBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isAsciiBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 // Reads between minDigits and maxDigits decimal digits at `position`.
 std::optional<int> readNumber(std::string_view text, std::size_t& position, int minDigits,
@@ -46,14 +48,18 @@ int daysInMonth(int year, int month) {
 
 LocalTime localTimeOf(int year, int month, int day, int hour, int minute, int second) {
     using namespace std::chrono;
-    const auto date = sys_days(std::chrono::year(year) / std::chrono::month(month) /
-                               std::chrono::day(day));
+    const auto date =
+        sys_days(std::chrono::year(year) / std::chrono::month(month) / std::chrono::day(day));
     const std::int64_t days = date.time_since_epoch().count();
     return LocalTime{days * secondsPerDay + hour * 3600 + minute * 60 + second};
 }
 
-LocalTime earliestLocalTime() { return localTimeOf(100, 1, 1); }
-LocalTime latestLocalTime() { return localTimeOf(9999, 12, 31, 23, 59, 59); }
+LocalTime earliestLocalTime() {
+    return localTimeOf(100, 1, 1);
+}
+LocalTime latestLocalTime() {
+    return localTimeOf(9999, 12, 31, 23, 59, 59);
+}
 
 std::optional<LocalTime> parseTimeText(std::string_view text) {
     while (!text.empty() && isAsciiBlank(text.front())) {
@@ -64,20 +70,26 @@ std::optional<LocalTime> parseTimeText(std::string_view text) {
     }
     std::size_t at = 0;
     const auto year = readNumber(text, at, 4, 4);
-    if (!year || !expect(text, at, '-')) return std::nullopt;
+    if (!year || !expect(text, at, '-'))
+        return std::nullopt;
     const auto month = readNumber(text, at, 1, 2);
-    if (!month || !expect(text, at, '-')) return std::nullopt;
+    if (!month || !expect(text, at, '-'))
+        return std::nullopt;
     const auto day = readNumber(text, at, 1, 2);
-    if (!day || !expect(text, at, ' ')) return std::nullopt;
+    if (!day || !expect(text, at, ' '))
+        return std::nullopt;
     const auto hour = readNumber(text, at, 1, 2);
-    if (!hour || !expect(text, at, ':')) return std::nullopt;
+    if (!hour || !expect(text, at, ':'))
+        return std::nullopt;
     const auto minute = readNumber(text, at, 1, 2);
-    if (!minute || !expect(text, at, ':')) return std::nullopt;
+    if (!minute || !expect(text, at, ':'))
+        return std::nullopt;
     const auto second = readNumber(text, at, 1, 2);
-    if (!second || at != text.size()) return std::nullopt;
+    if (!second || at != text.size())
+        return std::nullopt;
 
-    if (*month < 1 || *month > 12 || *day < 1 || *day > daysInMonth(*year, *month) ||
-        *hour > 23 || *minute > 59 || *second > 59) {
+    if (*month < 1 || *month > 12 || *day < 1 || *day > daysInMonth(*year, *month) || *hour > 23 ||
+        *minute > 59 || *second > 59) {
         return std::nullopt;
     }
     return localTimeOf(*year, *month, *day, *hour, *minute, *second);

@@ -1,7 +1,6 @@
 #include "text/pattern.h"
 
 #include <boost/regex.hpp>
-
 #include <cctype>
 
 namespace tesmira {
@@ -166,8 +165,7 @@ std::vector<PatternMatch> Pattern::findLinear(std::string_view text, bool firstO
     }
 }
 
-std::vector<PatternMatch> Pattern::findWithBoostAlone(std::string_view text,
-                                                      bool firstOnly) const {
+std::vector<PatternMatch> Pattern::findWithBoostAlone(std::string_view text, bool firstOnly) const {
     std::vector<PatternMatch> matches;
     try {
         const char* begin = text.data();

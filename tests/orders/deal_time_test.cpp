@@ -14,18 +14,19 @@ constexpr std::int64_t day = 24 * hour;
 TEST(DaysLeftText, CountsDownFifteenDaysFromTheDeal) {
     const LocalTime now = localTimeOf(2026, 12, 11, 9, 30, 0);
     const test::FixedClock clock(now);
-    const std::pair<std::int64_t, std::string> cases[] = {  // seconds before now, text
+    const std::pair<std::int64_t, std::string> cases[] = {
+        // seconds before now, text
         {15 * day, "0.0"},
         {36 * hour, "13.5"},
         {16 * day + 12 * hour, "-1.5"},
         {0, "15.0"},
-        {-2 * day, "17.0"},                       // a deal time after now
+        {-2 * day, "17.0"},                                // a deal time after now
         {static_cast<std::int64_t>(2.66 * day), "12.3"},   // 12.34 left
         {static_cast<std::int64_t>(2.04 * day), "13.0"},   // 12.96 left
         {static_cast<std::int64_t>(17.25 * day), "-2.3"},  // -2.25 left, away from zero
         {static_cast<std::int64_t>(10.04 * day), "5.0"},   // 4.96 left: shown as 5.0
         {static_cast<std::int64_t>(10.06 * day), "4.9"},   // 4.94 left
-        {15 * day + 60, "-0.0"},                  // just past the deadline keeps its sign
+        {15 * day + 60, "-0.0"},                           // just past the deadline keeps its sign
         {15 * day - 60, "0.0"},
     };
     for (const auto& [before, text] : cases) {

@@ -1,18 +1,18 @@
 // The page patterns over the simulated marketplace's pages: what the program
 // reads from a sold-orders answer and a rating form, fragment for fragment.
 
+#include "orders/page_patterns.h"
+
 #include <gtest/gtest.h>
 
-#include "orders/page_patterns.h"
 #include "orders/text_between.h"
-#include "rating/rate_form_patterns.h"
 #include "pages.h"
+#include "rating/rate_form_patterns.h"
 #include "support/gbk_text.h"
 #include "text/pattern.h"
 
 namespace tesmira {
 namespace {
-
 
 TEST(SoldOrdersPage, RowsAndPageNumberComeOutOfTheData) {
     const std::vector<marketsim::SoldOrderRow> rows = {
@@ -43,8 +43,8 @@ TEST(OrderDetailPage, EitherTimeFragmentGivesTheDealTime) {
     ASSERT_TRUE(deal.has_value());
     EXPECT_EQ(deal->group(1), "2016-03-01 12:30:45");
 
-    const auto confirm =
-        Pattern(confirmTimePattern).findFirst("<span class=\"confirm-time\">2016-02-28 08:00:00</span>");
+    const auto confirm = Pattern(confirmTimePattern)
+                             .findFirst("<span class=\"confirm-time\">2016-02-28 08:00:00</span>");
     ASSERT_TRUE(confirm.has_value());
     EXPECT_EQ(confirm->group(1), "2016-02-28 08:00:00");
 }
@@ -55,10 +55,12 @@ TEST(RateFormPage, HeadAndItemFieldsComeOutOfTheForm) {
 
     const auto head = Pattern(rateFormHeadPattern).findFirst(page);
     ASSERT_TRUE(head.has_value());
-    const std::vector<std::string> expectedHead = {
-        form.tbToken,   form.parentTradeId, form.raterType,  form.raterUid,
-        form.ratedUid,  form.bizType,       form.needRateNum, form.buyerNick,
-        form.sellerNick, form.eventSubmitDoCreateRate, form.action};
+    const std::vector<std::string> expectedHead = {form.tbToken,     form.parentTradeId,
+                                                   form.raterType,   form.raterUid,
+                                                   form.ratedUid,    form.bizType,
+                                                   form.needRateNum, form.buyerNick,
+                                                   form.sellerNick,  form.eventSubmitDoCreateRate,
+                                                   form.action};
     EXPECT_EQ(std::vector<std::string>(head->groups.begin() + 1, head->groups.end()), expectedHead);
 
     const auto items = Pattern(rateFormItemPattern).findAll(page);
@@ -66,9 +68,10 @@ TEST(RateFormPage, HeadAndItemFieldsComeOutOfTheForm) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         const auto& item = form.items[i];
         const std::vector<std::string> expected = {
-            item.bizOrderId, item.auctionId,  item.auctionPictUrl, item.auctionSku,
-            item.prompt,     item.leafCatId,  item.rootCatId,      item.auctionTitle,
-            item.hiddenGoodNormalBad, item.isTaoModouOrder, item.rates};
+            item.bizOrderId,      item.auctionId,    item.auctionPictUrl,
+            item.auctionSku,      item.prompt,       item.leafCatId,
+            item.rootCatId,       item.auctionTitle, item.hiddenGoodNormalBad,
+            item.isTaoModouOrder, item.rates};
         EXPECT_EQ(std::vector<std::string>(items[i].groups.begin() + 1, items[i].groups.end()),
                   expected);
     }

@@ -20,13 +20,15 @@ TEST(TextBetween, CutsBetweenTheMarkersAsThePageReaderExpects) {
         {"MarkersAdjacent", "window.data</script>", "window.data", "</script>", ""},
         {"CaseOfTheEndMarkerCounts", "window.data{1}</SCRIPT>", "window.data", "</script>", ""},
         // Without the start marker the text starts at byte 10 (counting from 1).
-        {"MissingStartMarker", "0123456789abcdef</script>", "window.data", "</script>",
-         "9abcdef"},
+        {"MissingStartMarker", "0123456789abcdef</script>", "window.data", "</script>", "9abcdef"},
         {"MissingStartMarkerEndTooEarly", "01</script>", "window.data", "</script>", ""},
         // A one-byte marker that is missing starts before the text: the count
         // then runs one byte past the end marker's first byte.
         {"MissingOneByteMarker", "abc;d", "#", ";", "abc;"},
-        {"StopsAtAZeroByte", "S12\0" "34E"sv, "S", "E", "12"},
+        {"StopsAtAZeroByte",
+         "S12\0"
+         "34E"sv,
+         "S", "E", "12"},
         {"StartMarkerAtTheEnd", "xxS", "S", "E", ""},
         {"EmptySource", "", "window.data", "</script>", ""},
     };

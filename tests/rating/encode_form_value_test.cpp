@@ -18,13 +18,17 @@ TEST(EncodeFormValue, EncodesAsTheRatingFormExpects) {
         {"\xBA\xC3\xC6\xC0", "%BA%C3%C6%C0"},
         {"abc\xBA\xC3", "abc%BA%C3"},
         {"\xBA\xC3\xC6\xC0!", "%BA%C3%C6%C0%21"},
-        {"\x7F" "A", "%7F%41"},
+        {"\x7F"
+         "A",
+         "%7F%41"},
         {"a\xBA", "a%BA"},
         {"\n\r", "%0A%0D"},
         {"", ""},
-        {"\x81@", "%81%40"},                 // a trail byte in the ASCII range
-        {"\xBA\xC3\xC6", "%BA%C3%C6"},        // a lead byte left alone at the end
-        {"\xBA" "A\xC3", "%BA%41%C3"},
+        {"\x81@", "%81%40"},            // a trail byte in the ASCII range
+        {"\xBA\xC3\xC6", "%BA%C3%C6"},  // a lead byte left alone at the end
+        {"\xBA"
+         "A\xC3",
+         "%BA%41%C3"},
         {"%'()!", "%25%27%28%29%21"},
         {"\0a"sv, "%00a"},
     };

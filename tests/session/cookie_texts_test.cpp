@@ -31,7 +31,8 @@ TEST(CookieDomainOf, IsTheLastTwoLabelsOfTheHost) {
         {"http://login.taobao.com/member/login.jhtml", "taobao.com"},
         {"market.localhost:8443", "market.localhost"},
         {"https://i.market.localhost:8443/my_taobao.htm", "market.localhost"},
-        {"ftp://a.b.c/x", "ftp"},  // no http:// in it: "http://" goes in front, the host ends at "/"
+        {"ftp://a.b.c/x",
+         "ftp"},  // no http:// in it: "http://" goes in front, the host ends at "/"
     };
     for (const auto& [address, domain] : cases) {
         EXPECT_EQ(cookieDomainOf(address), domain) << address;
@@ -46,17 +47,17 @@ TEST(MergeCookieListings, MergesAsTheCloseButtonNeedsThem) {
     const Case cases[] = {
         {"a=1;b=2", "", "a=1; b=2"},
         {"", "a=1;b=2", "a=1; b=2"},
-        {"a=1", "a=1;h=9", "a=1; h=9"},         // the same entry in both, listed once
-        {"a=1", "a=2", "a=2"},                  // the newer listing wins by name
-        {"b=2;a=1", "h=9", "h=9; b=2; a=1"},    // newer first, then the older rest
-        {"x=deleted;a=1", "y=deleted", "a=1"},  // expired entries dropped
-        {"deleted", "", "deleted"},             // too short to end in "=deleted"
+        {"a=1", "a=1;h=9", "a=1; h=9"},           // the same entry in both, listed once
+        {"a=1", "a=2", "a=2"},                    // the newer listing wins by name
+        {"b=2;a=1", "h=9", "h=9; b=2; a=1"},      // newer first, then the older rest
+        {"x=deleted;a=1", "y=deleted", "a=1"},    // expired entries dropped
+        {"deleted", "", "deleted"},               // too short to end in "=deleted"
         {"a = 1 ; b\xA1\xA1=2", "", "a=1; b=2"},  // spaces of both kinds removed
-        {"a=1;;b=2;", "", "a=1; b=2"},          // empty entries name nothing
+        {"a=1;;b=2;", "", "a=1; b=2"},            // empty entries name nothing
         {"noequals", "", "noequals"},
-        {"a=1;a=2", "", "a=1"},                 // the first of one name wins
+        {"a=1;a=2", "", "a=1"},  // the first of one name wins
         {"", "", ""},
-        {"   ", "   ", ""},                     // a buffer the store left untouched
+        {"   ", "   ", ""},  // a buffer the store left untouched
     };
     for (const Case& c : cases) {
         EXPECT_EQ(mergeCookieListings(c.older, c.newer), c.merged)

@@ -8,10 +8,8 @@ namespace {
 TEST(ResponseText, EndsAtTheFirstZeroByte) {
     using namespace std::string_view_literals;
     const std::pair<std::string_view, std::string> cases[] = {
-        {"ab\0c"sv, "ab"},
-        {""sv, ""},
-        {"\0abc"sv, ""},
-        {"\xBA\xC3\xC6\xC0"sv, "\xBA\xC3\xC6\xC0"},
+        {"ab\0c"sv, "ab"},        {""sv, ""},
+        {"\0abc"sv, ""},          {"\xBA\xC3\xC6\xC0"sv, "\xBA\xC3\xC6\xC0"},
         {"no zero"sv, "no zero"},
     };
     for (const auto& [bytes, text] : cases) {

@@ -19,20 +19,18 @@ protected:
 
 // A file as the Windows functions write and hand edits leave it.
 TEST_F(ProfileFile, ReadsFilesAsTheWindowsFunctionsDo) {
-    ASSERT_TRUE(replaceFile(file,
-                            "; settings\r\n[Shop]\r\nDays = 7 \r\nempty=\r\n\r\n[\xB5\xEA\xD6\xF7]\r\n"
-                            "key=\xBA\xC3\xC6\xC0\r\n[ spaced ]\r\nk=v\r\n"));
+    ASSERT_TRUE(
+        replaceFile(file,
+                    "; settings\r\n[Shop]\r\nDays = 7 \r\nempty=\r\n\r\n[\xB5\xEA\xD6\xF7]\r\n"
+                    "key=\xBA\xC3\xC6\xC0\r\n[ spaced ]\r\nk=v\r\n"));
     struct Case {
         std::string_view section, key;
         std::string value;
     };
     const Case cases[] = {
-        {"Shop", "Days", "7"},
-        {"SHOP", "days", "7"},  // names match without regard to case
-        {"Shop", "empty", ""},
-        {"Shop", "missing", ""},
-        {"Other", "Days", ""},
-        {"\xB5\xEA\xD6\xF7", "KEY", "\xBA\xC3\xC6\xC0"},
+        {"Shop", "Days", "7"}, {"SHOP", "days", "7"},  // names match without regard to case
+        {"Shop", "empty", ""}, {"Shop", "missing", ""},
+        {"Other", "Days", ""}, {"\xB5\xEA\xD6\xF7", "KEY", "\xBA\xC3\xC6\xC0"},
         {"spaced", "k", "v"},
     };
     for (const Case& c : cases) {
@@ -62,7 +60,10 @@ TEST_F(ProfileFile, AValueStaysOnOneLine) {
 
 TEST_F(ProfileFile, SectionNamesThatWouldBreakTheLayoutAreRefused) {
     using namespace std::string_view_literals;
-    for (const std::string_view section : {"1]2"sv, "[1"sv, "1\n2"sv, "1\r"sv, "1\0" "2"sv, ""sv}) {
+    for (const std::string_view section : {"1]2"sv, "[1"sv, "1\n2"sv, "1\r"sv,
+                                           "1\0"
+                                           "2"sv,
+                                           ""sv}) {
         EXPECT_FALSE(isValidSectionName(section));
         EXPECT_FALSE(writeProfileString(file, section, "k", "v"));
         EXPECT_EQ(readProfileString(file, section, "k"), "");

@@ -30,7 +30,8 @@ TEST(ReplaceFile, AFailedWriteLeavesTheOldFileWhole) {
     const fs::path file = directory.path() / "Config.ini";
     ASSERT_TRUE(replaceFile(file, "old contents"));
     {
-        const test::WriteProtection readOnly(directory.path(), fs::perms::owner_read | fs::perms::owner_exec);
+        const test::WriteProtection readOnly(directory.path(),
+                                             fs::perms::owner_read | fs::perms::owner_exec);
         EXPECT_FALSE(replaceFile(file, "new contents"));
     }
     EXPECT_EQ(readFileOrEmpty(file), "old contents");

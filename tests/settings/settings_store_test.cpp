@@ -20,7 +20,9 @@ protected:
     SettingsStore() { state.accountName = gbk("店主"); }
 
     // The files as a file manager shows them, by their UTF-8 names.
-    fs::path shown(std::string_view utf8Name) const { return directory.path() / fs::path(utf8Name); }
+    fs::path shown(std::string_view utf8Name) const {
+        return directory.path() / fs::path(utf8Name);
+    }
     std::string config() const { return readFileOrEmpty(directory.path() / "Config.ini"); }
 
     test::TemporaryDirectory directory;
@@ -46,7 +48,7 @@ TEST_F(SettingsStore, RateTextsLoadAsTheFilesHoldThem) {
     const Case cases[] = {
         {gbk("谢谢惠顾\r\n欢迎再来"), gbk("谢谢惠顾\r\n欢迎再来"), gbk("谢谢惠顾\r\n欢迎再来")},
         {"\0rest"s, gbk("欢迎光临！"), gbk("欢迎光临！")},  // a leading zero byte: the default
-        {"ok\0rest"s, "ok", "ok\0rest"s},                    // cut at the zero byte, file left
+        {"ok\0rest"s, "ok", "ok\0rest"s},                   // cut at the zero byte, file left
         {"", gbk("欢迎光临！"), gbk("欢迎光临！")},
     };
     for (const Case& c : cases) {
@@ -59,8 +61,8 @@ TEST_F(SettingsStore, RateTextsLoadAsTheFilesHoldThem) {
 
 TEST_F(SettingsStore, ThresholdReadsAsADecimalWithFiveAsTheDefault) {
     const std::pair<std::optional<std::string>, std::int32_t> cases[] = {
-        {"0", 5}, {"", 5}, {"abc", 5}, {std::nullopt, 5}, {"  7", 7}, {"7 days", 7}, {"-2", -2},
-        {"12", 12},
+        {"0", 5},   {"", 5},       {"abc", 5}, {std::nullopt, 5},
+        {"  7", 7}, {"7 days", 7}, {"-2", -2}, {"12", 12},
     };
     for (const auto& [value, days] : cases) {
         std::string file = "[" + gbk("其他店") + "]\r\n" + gbk("自动评价时间") + "=9\r\n";
@@ -80,8 +82,8 @@ TEST_F(SettingsStore, SavedThresholdsAreStoredAsTyped) {
         std::int32_t days, afterNextLogin;
     };
     const Case cases[] = {
-        {"", "5", 5, 5}, {"2.5", "2.5", 2, 2}, {"-", "-", 0, 5}, {"10", "10", 10, 10},
-        {"-3", "-3", -3, -3},
+        {"", "5", 5, 5},      {"2.5", "2.5", 2, 2}, {"-", "-", 0, 5},
+        {"10", "10", 10, 10}, {"-3", "-3", -3, -3},
     };
     ASSERT_TRUE(writeProfileString(dir / "Config.ini", gbk("其他店"), gbk("自动评价时间"), "9"));
     for (const Case& c : cases) {
@@ -161,7 +163,7 @@ TEST_F(SettingsStore, DefaultsHoldWhenTheDirectoryCannotBeWritten) {
 // The account's name comes from a page; it must not lead a write elsewhere.
 TEST_F(SettingsStore, AnAccountNameThatCannotNameAFileTouchesNoFile) {
     for (const std::string& name : {std::string("../escape"), std::string("a\\b"),
-                                   std::string("bad\xFF\xFFgbk"), std::string("x:y")}) {
+                                    std::string("bad\xFF\xFFgbk"), std::string("x:y")}) {
         state.accountName = name;
         loadRateTexts(dir, state);
         EXPECT_EQ(state.goodRateText, gbk("欢迎光临！"));
@@ -181,7 +183,8 @@ TEST(SettingsDirectory, FallsBackToTheUserDirectoryWhenTheProgramsCannotBeWritte
     EXPECT_EQ(std::distance(fs::directory_iterator(program.path()), fs::directory_iterator()), 0)
         << "the probe leaves nothing behind";
     {
-        const test::WriteProtection readOnly(program.path(), fs::perms::owner_read | fs::perms::owner_exec);
+        const test::WriteProtection readOnly(program.path(),
+                                             fs::perms::owner_read | fs::perms::owner_exec);
         EXPECT_EQ(chooseSettingsDirectory(program.path(), userSettings), userSettings);
     }
     EXPECT_TRUE(fs::is_directory(userSettings));

@@ -19,8 +19,8 @@ bool changeEffective(bool keep) {
         return false;
     }
     const bool had = (data[0].effective & overrides) != 0;
-    data[0].effective = keep ? data[0].effective | (data[0].permitted & overrides)
-                             : data[0].effective & ~overrides;
+    data[0].effective =
+        keep ? data[0].effective | (data[0].permitted & overrides) : data[0].effective & ~overrides;
     return syscall(SYS_capset, &header, data) == 0 && had;
 }
 

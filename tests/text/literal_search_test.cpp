@@ -10,7 +10,8 @@ namespace {
 // The search must find exactly what a plain find finds, both while it hops
 // between rare bytes and after a page full of them sends it to the block scan.
 TEST(LiteralSearch, AgreesWithAPlainFindOnRandomTexts) {
-    const std::vector<std::pair<std::string, std::string>> cases = {  // literal, its alphabet
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        // literal, its alphabet
         {"&orderid=", "&orderid=xQ"},
         {"\"style\":\"t16\",\"text\":\"", "\"style:t16,x"},
         {"userID=", "userID=&ab"},

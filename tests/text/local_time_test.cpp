@@ -27,13 +27,15 @@ TEST(LocalTime, ParsesTheMarketplaceForm) {
 
 TEST(LocalTime, UnreadableTextStandsForTheFirstOfJanuaryOfTheYear100) {
     EXPECT_EQ(readTimeText("not a time"), localTimeOf(100, 1, 1));
-    EXPECT_EQ(readTimeText("0050-06-01 00:00:00"), localTimeOf(100, 1, 1)) << "limited to the range";
+    EXPECT_EQ(readTimeText("0050-06-01 00:00:00"), localTimeOf(100, 1, 1))
+        << "limited to the range";
     EXPECT_EQ(readTimeText("2026-12-11 08:00:00"), localTimeOf(2026, 12, 11, 8));
 }
 
 TEST(LocalTime, DaysAreContinuousAcrossMonthsAndLeapYears) {
-    EXPECT_EQ(localTimeOf(2016, 3, 1).secondsSinceEpoch - localTimeOf(2016, 2, 28).secondsSinceEpoch,
-              2 * 86400);
+    EXPECT_EQ(
+        localTimeOf(2016, 3, 1).secondsSinceEpoch - localTimeOf(2016, 2, 28).secondsSinceEpoch,
+        2 * 86400);
     EXPECT_EQ(localTimeOf(1970, 1, 1).secondsSinceEpoch, 0);
     EXPECT_LT(localTimeOf(100, 1, 1), localTimeOf(1969, 12, 31, 23, 59, 59));
 }

@@ -38,7 +38,9 @@ struct SearchCase {
     std::vector<std::vector<std::string>> expected;  // groups of every match, [0] the whole
 };
 
-void PrintTo(const SearchCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const SearchCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PatternSearch : public testing::TestWithParam<SearchCase> {};
 
@@ -50,23 +52,29 @@ TEST_P(PatternSearch, FindsTheMatchesTheProgramExpects) {
 INSTANTIATE_TEST_SUITE_P(
     Options, PatternSearch,
     testing::Values(
-        SearchCase{"DotMatchesLineFeedAndCarriageReturn", "a(.*?)b", "a\r\nb",
-                   {{"a\r\nb", "\r\n"}}},
-        SearchCase{"CaseSensitive", "Value=(.*?);", "value=1;VALUE=2;Value=3;",
-                   {{"Value=3;", "3"}}},
-        SearchCase{"LazyGroupEndsAtTheFirstCloser", "v=\"(.*?)\"", "v=\"1\" w=\"2\"",
-                   {{"v=\"1\"", "1"}}},
-        SearchCase{"AllMatchesLeftToRightWithoutOverlap", "<(.*?)>", "<a><b>c<d>",
+        SearchCase{
+            "DotMatchesLineFeedAndCarriageReturn", "a(.*?)b", "a\r\nb", {{"a\r\nb", "\r\n"}}},
+        SearchCase{
+            "CaseSensitive", "Value=(.*?);", "value=1;VALUE=2;Value=3;", {{"Value=3;", "3"}}},
+        SearchCase{
+            "LazyGroupEndsAtTheFirstCloser", "v=\"(.*?)\"", "v=\"1\" w=\"2\"", {{"v=\"1\"", "1"}}},
+        SearchCase{"AllMatchesLeftToRightWithoutOverlap",
+                   "<(.*?)>",
+                   "<a><b>c<d>",
                    {{"<a>", "a"}, {"<b>", "b"}, {"<d>", "d"}}},
-        SearchCase{"NextSearchStartsAtThePreviousEnd", "x(.*?)x", "x1x2x3x",
-                   {{"x1x", "1"}, {"x3x", "3"}}},
+        SearchCase{
+            "NextSearchStartsAtThePreviousEnd", "x(.*?)x", "x1x2x3x", {{"x1x", "1"}, {"x3x", "3"}}},
         SearchCase{"EmptyGroup", "k=(.*?)&", "k=&", {{"k=&", ""}}},
-        SearchCase{"NoMatch", "k=(.*?)&", "k=1", {}},
-        SearchCase{"EmptyText", "k=(.*?)&", "", {}},
-        SearchCase{"GbkBytesAsThey Stand", "\xB3\xC9\xBD\xBB(.*?)\"", "x\xB3\xC9\xBD\xBB:1\"",
+        SearchCase{"NoMatch", "k=(.*?)&", "k=1", {}}, SearchCase{"EmptyText", "k=(.*?)&", "", {}},
+        SearchCase{"GbkBytesAsThey Stand",
+                   "\xB3\xC9\xBD\xBB(.*?)\"",
+                   "x\xB3\xC9\xBD\xBB:1\"",
                    {{"\xB3\xC9\xBD\xBB:1\"", ":1"}}},
         SearchCase{"EscapedPunctuationIsLiteral", "a\\.(.*?)\\?", "a.b?axb?", {{"a.b?", "b"}}},
-        SearchCase{"OtherSyntaxGoesToBoost", "id=([0-9]+)", "id=12x id=3", {{"id=12", "12"}, {"id=3", "3"}}},
+        SearchCase{"OtherSyntaxGoesToBoost",
+                   "id=([0-9]+)",
+                   "id=12x id=3",
+                   {{"id=12", "12"}, {"id=3", "3"}}},
         SearchCase{"RefusedPatternNeverMatches", "a(b", "a(b", {}}),
     [](const auto& info) {
         std::string name = info.param.name;
