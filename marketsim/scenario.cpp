@@ -4,9 +4,9 @@
 
 namespace marketsim {
 
-Scenario::Scenario() : now([] { return tesmira::systemClock().now(); }) {
-    account.accountName = gbk("星光小店");
-}
+std::string defaultAccountName() { return gbk("星光小店"); }
+
+Scenario::Scenario() : now([] { return tesmira::systemClock().now(); }) {}
 
 std::vector<SeedOrder> Scenario::sampleOrders(int count, double newestDaysAgo,
                                              double spacingHours) {

@@ -11,10 +11,13 @@
 
 namespace marketsim {
 
+// The seeded seller's name, "星光小店", in GBK.
+std::string defaultAccountName();
+
 struct Account {
     std::string loginName = "demo";
     std::string password = "demo1234";
-    std::string accountName;  // GBK, shown on the home page; set by the constructor
+    std::string accountName = defaultAccountName();  // GBK, shown on the home page
     std::string numericId = "2208812345";
 };
 

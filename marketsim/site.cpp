@@ -374,8 +374,8 @@ void Site::ratePost(const httplib::Request& request, httplib::Response& response
         return reply(response, rateAnswerPage(false));
     }
     ratedBySeller_.insert(form.parentTradeId);
-    servedForms_.erase(served);
     ratings_.push_back({form.parentTradeId, rateValue, rateContent, static_cast<int>(form.items.size())});
+    servedForms_.erase(served);
     reply(response, rateAnswerPage(true));
 }
 

@@ -95,8 +95,10 @@ std::string HttpRequest::exchange(std::string_view verb, std::string_view addres
         curl_blob blob{handle_->extraCa.data(), handle_->extraCa.size(), CURL_BLOB_NOCOPY};
         ok = ok && curl_easy_setopt(curl, CURLOPT_CAINFO_BLOB, &blob) == CURLE_OK;
     }
+    // libcurl reads the body from the caller's bytes while it sends.
+    static const std::string noBody;
+    const std::string& bytes = body ? *body : noBody;
     if (isPost(verb)) {
-        const std::string& bytes = body ? *body : std::string();
         ok = ok && curl_easy_setopt(curl, CURLOPT_POST, 1L) == CURLE_OK;
         ok = ok && curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE,
                                     static_cast<curl_off_t>(bytes.size())) == CURLE_OK;
