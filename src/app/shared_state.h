@@ -4,7 +4,10 @@
 // are GBK byte strings, empty at start.
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+#include "session/http_exchange.h"
 
 namespace tesmira {
 
@@ -17,6 +20,9 @@ struct SharedState {
     std::int32_t autoRateDays = 0;  // rate automatically below this many days left
     std::string avatarImage;        // the avatar picture's bytes as downloaded
     std::string popupAddress;       // the address the popup browser window opens
+    // The one request object of the run; empty when it could not be made, and
+    // then every marketplace request fails quietly.
+    std::unique_ptr<HttpRequest> httpRequest;
 };
 
 }  // namespace tesmira

@@ -18,6 +18,23 @@ TEST(GbkTexts, EachLiteralHoldsTheGbkBytesOfItsCharacters) {
         {gbk::goodTextFileEnding, "_好评 .TXT"},
         {gbk::badTextFileEnding, "_差评 .TXT"},
         {gbk::daysUnit, "天"},
+        {gbk::currentStatusText, "当前状态"},
+        {gbk::loggedInText, "帐号登录成功，正在读取数据，请稍候！"},
+        {gbk::enterVerificationCodeText, "请填入验证码！"},
+        {gbk::pleaseLogInText, "启动成功，请登录卖家帐号。"},
+        {gbk::verificationAcceptedText, "验证码验证成功！"},
+        {gbk::readingDeadlinesText, "正在读取评价到期时间！"},
+        {gbk::dataReadText, "数据读取完成！"},
+        {gbk::ratingDoneText, "评价完成。"},
+        {gbk::badRatingsDoneText, "选择的订单已用‘差评’评价完成！请看看买家给的是什么评价再作处理。"},
+        {gbk::allOrdersRatedText, "全部订单已评价完成！"},
+        {gbk::copiedSuffix, " 复制成功"},
+        {gbk::trayBalloonText, "软件已经缩小到这里了，要使用时请点击此处打开！"},
+        {gbk::pendingListName, "超级列表1"},
+        {gbk::ratedListName, "超级列表2"},
+        {gbk::otherSideRatedStatus, "对方已评"},
+        {gbk::buyerRatedText, "买家已评价"},
+        {gbk::rateSuccessText, "评价成功 - 淘！我喜欢"},
     };
     for (const auto& [literal, characters] : literals) {
         EXPECT_EQ(literal, test::gbk(characters)) << characters;
