@@ -76,7 +76,7 @@ std::string HttpRequest::exchange(std::string_view verb, std::string_view addres
     ok = ok && curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https") == CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L) == CURLE_OK;
-    ok = ok && curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L) == CURLE_OK;
+    ok = ok && curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, options_.followRedirects ? 1L : 0L) == CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 20L) == CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, "") == CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, options_.connectTimeoutMs) == CURLE_OK;
@@ -119,6 +119,11 @@ std::string HttpRequest::exchange(std::string_view verb, std::string_view addres
     }
 
     const CURLcode result = curl_easy_perform(curl);
+    char* redirect = nullptr;
+    redirectAddress_ = result == CURLE_OK && curl_easy_getinfo(curl, CURLINFO_REDIRECT_URL, &redirect) == CURLE_OK &&
+                               redirect != nullptr
+                           ? redirect
+                           : "";
 
     long connects = 0;
     if (curl_easy_getinfo(curl, CURLINFO_NUM_CONNECTS, &connects) == CURLE_OK) {

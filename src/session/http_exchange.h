@@ -24,6 +24,7 @@ struct HttpRequestOptions {
     std::string extraCaFile;    // a certificate authority trusted besides the system's
     long connectTimeoutMs = 15000;
     long totalTimeoutMs = 60000;  // a stalled answer must not freeze the program for ever
+    bool followRedirects = true;  // a browser pane follows them itself, one page at a time
 };
 
 // The one request object of the run: one libcurl handle, so one kept-alive
@@ -41,6 +42,9 @@ public:
                          const std::vector<HttpHeader>& headers,
                          const std::optional<std::string>& body);
 
+    // Where the last answer redirected to; empty when it did not.
+    const std::string& redirectAddress() const { return redirectAddress_; }
+
     // How many connections the handle has opened so far.
     long connectionsOpened() const { return connectionsOpened_; }
 
@@ -50,6 +54,7 @@ private:
     CookieStore& cookies_;
     HttpRequestOptions options_;
     long connectionsOpened_ = 0;
+    std::string redirectAddress_;
 };
 
 // Empty bytes when there is no request object, as when it could not be made.
