@@ -294,7 +294,8 @@ void Site::orderDetail(const httplib::Request& request, httplib::Response& respo
     if (order == nullptr) {
         return reply(response, tradePage("订单不存在"));
     }
-    const tesmira::LocalTime deal{scenario_.now().secondsSinceEpoch - order->dealSecondsAgo};
+    const tesmira::LocalTime deal =
+        order->dealTime.value_or(tesmira::LocalTime{scenario_.now().secondsSinceEpoch - order->dealSecondsAgo});
     reply(response, orderDetailPage(*order, timeText(deal)));
 }
 

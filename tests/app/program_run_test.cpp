@@ -9,7 +9,12 @@
 #include "orders/sold_orders_query.h"
 #include "session/session_start.h"
 #include "settings/settings_file.h"
+#include "app/window_chrome.h"
+#include "orders/rating_schedule.h"
+#include "rating/rating_commands.h"
+#include "settings/settings_store.h"
 #include "support/gbk_text.h"
+#include "support/marketplace_fixture.h"
 #include "support/program_fixture.h"
 #include "text/gbk_texts.h"
 
@@ -107,6 +112,138 @@ TEST_F(ProgramRun, ThreePagesOfOrdersFillTheListsAndTheDeadlines) {
     EXPECT_EQ(statusBar.parts[1], gbk("数据读取完成！"));
     EXPECT_EQ(refreshTimer->interval(), 120000);
     EXPECT_EQ(autoRateTimer->interval(), 60000);
+}
+
+// Four pending orders whose days left at the first tick are known: it comes
+// one second per looked-up order and a minute after the lookup.
+class AutomaticRating : public test::ProgramTest {
+protected:
+    static constexpr std::int64_t tickSeconds = 4 + 60;
+    static LocalTime leftAtTick(double days) {
+        return LocalTime{startTime().secondsSinceEpoch + tickSeconds -
+                         static_cast<std::int64_t>((15 - days) * 86400)};
+    }
+    void SetUp() override {
+        marketsim::Scenario scenario;
+        scenario.orders = {
+            {"3100000000000001", gbk("四点九四"), false, 0, leftAtTick(4.94), 1, true},
+            {"3100000000000002", gbk("四点九六"), false, 0, leftAtTick(4.96), 1, false},
+            {"3100000000000003", "far_away", false, 0, leftAtTick(10), 2, true},
+            {"3100000000000004", gbk("快乐的小猫咪"), false, 0, leftAtTick(1), 3, true},
+        };
+        start(scenario);
+        logInThroughThePane();
+        ASSERT_EQ(autoRateTimer->dueMs(), loop.nowMs() + 60000);
+        ASSERT_EQ(loop.nowMs() / 1000 + 60, tickSeconds);
+    }
+};
+
+TEST_F(AutomaticRating, TheTickRatesTheOrdersUnderTheThresholdOnly) {
+    EXPECT_EQ(pendingList.column(0), (std::vector<std::string>{"3100000000000004", "3100000000000001",
+                                                               "3100000000000002", "3100000000000003"}));
+    loop.advance(60000);
+
+    const auto ratings = marketplace->site().ratings();
+    ASSERT_EQ(ratings.size(), 2u);
+    EXPECT_EQ(ratings[0].orderId, "3100000000000004") << "row 0 first, then row 1";
+    EXPECT_EQ(ratings[1].orderId, "3100000000000001");
+    EXPECT_EQ(ratings[0].items, 3);
+    EXPECT_EQ(ratings[0].rateValue, "1");
+    EXPECT_EQ(ratings[0].rateContent, gbk("欢迎光临！"));
+
+    // The body, byte for byte, as the marketplace's own page would post it.
+    auto form = marketsim::sampleRateForm("3100000000000004", 3);
+    form.buyerNick = gbk("快乐的小猫咪");
+    form.sellerNick = marketsim::defaultAccountName();
+    const auto posts = requestsTo(*marketplace, "/remarkBuyer.jhtml");
+    ASSERT_GE(posts.size(), 2u);
+    EXPECT_EQ(posts[1].method, "POST");
+    EXPECT_EQ(posts[1].body, test::expectedRatingBody(form, "1", gbk("欢迎光临！")));
+
+    EXPECT_EQ(pendingList.column(0), (std::vector<std::string>{"3100000000000002", "3100000000000003"}));
+    EXPECT_EQ(pendingList.cellText(0, 3), gbk("5.0天")) << "4.96 days left shows 5.0 and waits";
+    EXPECT_EQ(pendingList.cellText(1, 3), gbk("10.0天"));
+    EXPECT_EQ(autoRateTimer->interval(), 60000);
+}
+
+TEST_F(AutomaticRating, TheNextTicksRateEachOrderOnce) {
+    loop.advance(60000);
+    loop.advance(3 * 3600 * 1000);  // 4.96 falls under 5 within minutes; 10 days left stays
+    std::vector<std::string> rated;
+    for (const auto& rating : marketplace->site().ratings()) rated.push_back(rating.orderId);
+    EXPECT_EQ(rated, (std::vector<std::string>{"3100000000000004", "3100000000000001", "3100000000000002"}));
+    EXPECT_EQ(pendingList.column(0), std::vector<std::string>{"3100000000000003"});
+}
+
+class RatingByHand : public ProgramRun {
+protected:
+    void SetUp() override {
+        startWithOrders();
+        logInThroughThePane();
+    }
+};
+
+TEST_F(RatingByHand, TheOrderMenuOverPendingListRatesTheLastSelectedFirst) {
+    const std::vector<std::string> before = pendingList.column(0);
+    pendingList.select({2, 5, 7});
+    ASSERT_TRUE(showOrderMenu(*program, ListRole::pending));
+    rateSelectedOrders(*program);
+
+    std::vector<std::string> rated;
+    for (const auto& rating : marketplace->site().ratings()) rated.push_back(rating.orderId);
+    EXPECT_EQ(rated, (std::vector<std::string>{before[7], before[5], before[2]}));
+    std::vector<std::string> rest = before;
+    for (int row : {7, 5, 2}) rest.erase(rest.begin() + row);
+    EXPECT_EQ(pendingList.column(0), rest);
+    EXPECT_EQ(statusBar.parts[1], gbk("全部订单已评价完成！"));
+    EXPECT_TRUE(program->state.activeListName.empty());
+}
+
+TEST_F(RatingByHand, TheOrderMenuOverRatedListUsesThePresetsThenShowsTheRatings) {
+    const std::vector<std::string> ids = ratedList.column(0);
+    ASSERT_GE(ids.size(), 3u);
+    ASSERT_TRUE(saveBadRatePreset(settings.path(), program->state, ids[0], gbk("恶意差评")));
+    ratedList.select({0, 1});
+    ASSERT_TRUE(showOrderMenu(*program, ListRole::rated));
+    rateSelectedOrders(*program);
+
+    const auto ratings = marketplace->site().ratings();
+    ASSERT_EQ(ratings.size(), 2u);
+    EXPECT_EQ(ratings[0].orderId, ids[1]);
+    EXPECT_EQ(ratings[0].rateContent, gbk("互相的！")) << "no preset: the general bad text";
+    EXPECT_EQ(ratings[1].orderId, ids[0]);
+    EXPECT_EQ(ratings[1].rateContent, gbk("恶意差评"));
+    EXPECT_EQ(ratings[1].rateValue, "-1");
+    EXPECT_EQ(popup.shown, std::vector<std::string>{"https://" + program->hosts.rateHost + "/myRate.htm"});
+    EXPECT_TRUE(program->state.popupAddress.empty()) << "emptied when the popup closed";
+    EXPECT_EQ(ratedList.rowCount(), static_cast<int>(ids.size()) - 2);
+}
+
+TEST_F(RatingByHand, DoubleClicksRateOneOrder) {
+    const std::string pendingOrder = pendingList.cellText(3, 0);
+    pendingList.select({3});
+    pendingDoubleClick(*program);
+    EXPECT_EQ(pendingList.findRow(pendingOrder), -1);
+    EXPECT_EQ(statusBar.parts[1], gbk("评价完成。"));
+    EXPECT_EQ(program->state.activeListName, gbk("超级列表1"));
+
+    const std::string ratedOrder = ratedList.cellText(1, 0);
+    ratedList.select({1});
+    popup.onOpen = [&] { EXPECT_GE(ratedList.findRow(ratedOrder), 0) << "removed only after the popup"; };
+    ratedDoubleClick(*program);
+    EXPECT_EQ(ratedList.findRow(ratedOrder), -1);
+    EXPECT_EQ(popup.shown.back(),
+              "https://" + program->hosts.rateHost + "/RateDetailSeller.htm?parentTradeId=" + ratedOrder);
+    EXPECT_EQ(program->state.activeListName, gbk("超级列表2"));
+
+    // A refused rating by double click leaves its row.
+    const std::string refused = pendingList.cellText(0, 0);
+    marketplace->site().configure([](marketsim::Scenario& s) {
+        s.faults = {{marketsim::Endpoint::ratePost, marketsim::FaultKind::refuse}};
+    });
+    pendingList.select({0});
+    pendingDoubleClick(*program);
+    EXPECT_EQ(pendingList.findRow(refused), 0);
 }
 
 }  // namespace

@@ -14,30 +14,6 @@
 namespace tesmira {
 namespace {
 
-// A rating body as the marketplace's own page would post it for `form`.
-std::string ratingBody(const marketsim::RateFormFields& form, const std::string& value,
-                       const std::string& content) {
-    std::string body = "_tb_token_=" + form.tbToken + "&parentTradeId=" + form.parentTradeId +
-                       "&raterType=" + form.raterType + "&raterUid=" + form.raterUid +
-                       "&ratedUid=" + form.ratedUid + "&bizType=" + form.bizType +
-                       "&needRateNum=" + form.needRateNum + "&buyerNick=" + form.buyerNick +
-                       "&sellerNick=" + form.sellerNick + "&event_submit_do_create_rate=" +
-                       form.eventSubmitDoCreateRate + "&action=" + form.action + "&good-all=on&";
-    for (std::size_t i = 0; i < form.items.size(); ++i) {
-        const auto& item = form.items[i];
-        const std::string& b = item.bizOrderId;
-        body += "bizOrderIds=" + b + "&auctionId" + b + "=" + item.auctionId + "&auctionPictUrl" + b +
-                "=" + item.auctionPictUrl + "&auctionSku" + b + "=" + encodeFormValue(item.auctionSku) +
-                "&prompt" + b + "=" + encodeFormValue(item.prompt) + "&leafCatId" + b + "=" +
-                item.leafCatId + "&rootCatId" + b + "=" + item.rootCatId + "&auctionTitle" + b + "=" +
-                encodeFormValue(item.auctionTitle) + "&hiddenGoodNormalBad" + b + "=" +
-                item.hiddenGoodNormalBad + "&isTaoModouOrder" + b + "=" + item.isTaoModouOrder +
-                "&rates" + b + "=" + value + "&rateContents" + b + "=" + encodeFormValue(content);
-        if (i + 1 < form.items.size()) body += "&";
-    }
-    return body;
-}
-
 class SimulatedMarketplace : public test::MarketplaceTest {
 protected:
     void SetUp() override {
@@ -82,14 +58,14 @@ TEST_F(SimulatedMarketplace, TakesARatingWhoseBodyMatchesTheForm) {
     const auto& order = orders[4];  // two items
     const auto form = servedForm(order);
     const std::string content = test::gbk("好评！\r\n谢谢");
-    EXPECT_TRUE(post(form.parentTradeId, ratingBody(form, "1", content)));
+    EXPECT_TRUE(post(form.parentTradeId, test::expectedRatingBody(form, "1", content)));
     const auto ratings = marketplace->site().ratings();
     ASSERT_EQ(ratings.size(), 1u);
     EXPECT_EQ(ratings[0].orderId, order.orderId);
     EXPECT_EQ(ratings[0].rateValue, "1");
     EXPECT_EQ(ratings[0].rateContent, content);
     EXPECT_EQ(ratings[0].items, 2);
-    EXPECT_FALSE(post(form.parentTradeId, ratingBody(form, "1", content))) << "rated once only";
+    EXPECT_FALSE(post(form.parentTradeId, test::expectedRatingBody(form, "1", content))) << "rated once only";
 }
 
 TEST_F(SimulatedMarketplace, RefusesARatingThatDiffersFromTheForm) {
@@ -98,19 +74,19 @@ TEST_F(SimulatedMarketplace, RefusesARatingThatDiffersFromTheForm) {
         std::function<std::string(const marketsim::RateFormFields&)> body;
     };
     const Case cases[] = {
-        {"another token", [](auto form) { form.tbToken = "forged"; return ratingBody(form, "1", "x"); }},
-        {"a rating value of 2", [](auto form) { return ratingBody(form, "2", "x"); }},
+        {"another token", [](auto form) { form.tbToken = "forged"; return test::expectedRatingBody(form, "1", "x"); }},
+        {"a rating value of 2", [](auto form) { return test::expectedRatingBody(form, "2", "x"); }},
         {"the title unencoded",
          [](auto form) {
-             std::string body = ratingBody(form, "1", "x");
+             std::string body = test::expectedRatingBody(form, "1", "x");
              const std::string encoded = encodeFormValue(form.items[0].auctionTitle);
              return body.replace(body.find(encoded), encoded.size(), form.items[0].auctionTitle);
          }},
-        {"a trailing &", [](auto form) { return ratingBody(form, "1", "x") + "&"; }},
+        {"a trailing &", [](auto form) { return test::expectedRatingBody(form, "1", "x") + "&"; }},
         {"the first item left out",
          [](auto form) {
              form.items.erase(form.items.begin());
-             return ratingBody(form, "1", "x");
+             return test::expectedRatingBody(form, "1", "x");
          }},
     };
     const auto form = servedForm(orders[2]);  // three items
@@ -118,7 +94,7 @@ TEST_F(SimulatedMarketplace, RefusesARatingThatDiffersFromTheForm) {
         EXPECT_FALSE(post(form.parentTradeId, c.body(form))) << c.name;
     }
     EXPECT_TRUE(marketplace->site().ratings().empty());
-    EXPECT_TRUE(post(form.parentTradeId, ratingBody(form, "-1", ""))) << "the form is still open";
+    EXPECT_TRUE(post(form.parentTradeId, test::expectedRatingBody(form, "-1", ""))) << "the form is still open";
 }
 
 TEST_F(SimulatedMarketplace, AsksForAVerificationCodeAndLetsTheSellerThrough) {

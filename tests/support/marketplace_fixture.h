@@ -16,6 +16,11 @@ namespace tesmira::test {
 inline constexpr const char* paneUserAgent =
     "Mozilla/5.0 (X11; Linux x86_64) AppleWebKit/537.36 (KHTML, like Gecko) Tesmira";
 
+// A rating body as the marketplace's own rating page would post it for the
+// form it served, written out here apart from the program's own builder.
+std::string expectedRatingBody(const marketsim::RateFormFields& form, const std::string& value,
+                               const std::string& content);
+
 class MarketplaceTest : public testing::Test {
 protected:
     // Starts the marketplace with `scenario` and makes the request object.
