@@ -271,8 +271,14 @@ void Site::login(const httplib::Request& request, httplib::Response& response) {
     response.set_header("Set-Cookie", "_tb_sess=" + token + domain + "; Secure; HttpOnly");
     response.set_header("Set-Cookie", "tracknick=" + percentEncoded(account.accountName) + domain);
     response.set_header("Set-Cookie", "lgc=" + account.loginName + "; Path=/");
-    redirect(response, redirectTo.rfind("https://", 0) == 0 ? redirectTo
-                                                           : "https://" + hosts_.home + "/my_taobao.htm");
+    // The marketplace returns the seller to the page that asked for the login;
+    // a trade detail page without an order to show becomes the sold-items list.
+    std::string target = redirectTo.rfind("https://", 0) == 0 ? redirectTo
+                                                             : "https://" + hosts_.home + "/my_taobao.htm";
+    if (target == "https://" + hosts_.trade + "/trade/detail/trade_item_detail.htm") {
+        target = "https://" + hosts_.trade + "/trade/itemlist/list_sold_items.htm";
+    }
+    redirect(response, target);
 }
 
 void Site::soldOrders(const httplib::Request& request, httplib::Response& response) {

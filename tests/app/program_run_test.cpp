@@ -9,7 +9,11 @@
 #include "orders/sold_orders_query.h"
 #include "session/session_start.h"
 #include "settings/settings_file.h"
+#include "app/lifecycle.h"
 #include "app/window_chrome.h"
+#include "orders/deadline_lookup.h"
+#include "rating/submit_rating.h"
+#include "session/login_watcher.h"
 #include "orders/rating_schedule.h"
 #include "rating/rating_commands.h"
 #include "settings/settings_store.h"
@@ -244,6 +248,106 @@ TEST_F(RatingByHand, DoubleClicksRateOneOrder) {
     pendingList.select({0});
     pendingDoubleClick(*program);
     EXPECT_EQ(pendingList.findRow(refused), 0);
+}
+
+class Fallbacks : public ProgramRun {
+protected:
+    void startWith(std::vector<marketsim::FaultRule> faults, int orderCount = 37, int verificationOn = 0) {
+        marketsim::Scenario scenario;
+        scenario.orders = marketsim::Scenario::sampleOrders(orderCount);
+        scenario.faults = std::move(faults);
+        scenario.verificationOnRequest = verificationOn;
+        start(scenario);
+    }
+    int filledRows() const {
+        int filled = 0;
+        for (int row = 0; row < pendingList.rowCount(); ++row) filled += !pendingList.cellText(row, 2).empty();
+        return filled;
+    }
+};
+
+TEST_F(Fallbacks, AnEmptyQueryAnswerSendsThePaneToTheSoldItemsPageWhoseLoadRunsTheLookup) {
+    startWith({{marketsim::Endpoint::soldOrdersQuery, marketsim::FaultKind::emptyBody, 1}});
+    logInThroughThePane();
+    EXPECT_EQ(pane->navigations.back(), "https://" + program->hosts.tradeHost + "/trade/itemlist/list_sold_items.htm");
+    EXPECT_EQ(pendingList.rowCount(), 0) << "nothing was listed";
+    EXPECT_EQ(requestsTo(*marketplace, "/trade/itemlist/list_sold_items.htm").back().method, "GET");
+    EXPECT_TRUE(std::count(statusBar.history.begin(), statusBar.history.end(), gbk("验证码验证成功！")) == 1);
+    EXPECT_EQ(statusBar.parts[1], gbk("数据读取完成！")) << "the lookup ran, on an empty list";
+    EXPECT_EQ(autoRateTimer->interval(), 60000);
+}
+
+TEST_F(Fallbacks, AnEmptyDetailAnswerStopsTheLookupWithTheTimersStopped) {
+    startWith({{marketsim::Endpoint::orderDetail, marketsim::FaultKind::emptyBody, 3}}, 5);
+    logInThroughThePane();
+    ASSERT_EQ(pendingList.rowCount(), 4);  // one of the five was rated by the buyer
+    EXPECT_FALSE(pendingList.cellText(0, 2).empty());
+    EXPECT_FALSE(pendingList.cellText(1, 2).empty());
+    EXPECT_TRUE(pendingList.cellText(2, 2).empty());
+    EXPECT_TRUE(pendingList.cellText(3, 2).empty());
+    EXPECT_EQ(autoRateTimer->interval(), 0);
+    EXPECT_EQ(refreshTimer->interval(), 0);
+    EXPECT_EQ(statusBar.parts[1], gbk("正在读取评价到期时间！"));
+    EXPECT_EQ(pane->navigations.back(), "https://" + program->hosts.tradeHost + "/trade/detail/trade_item_detail.htm");
+}
+
+TEST_F(Fallbacks, AVerificationPageShowsThePaneAndTheTradePageAfterItResumesTheLookup) {
+    startWith({}, 10, 3);  // the third data request meets the verification
+    logInThroughThePane();
+    EXPECT_TRUE(pane->visible);
+    EXPECT_TRUE(pane->onTop);
+    EXPECT_EQ(statusBar.parts[1], gbk("请填入验证码！"));
+    EXPECT_LT(filledRows(), pendingList.rowCount());
+
+    pane->submitForm("https://" + program->hosts.securityHost + "/query.htm", "checkCode=8421");
+    loop.runEvents();
+    EXPECT_FALSE(pane->visible);
+    EXPECT_FALSE(pane->onTop);
+    EXPECT_EQ(filledRows(), pendingList.rowCount()) << "the lookup resumed and finished";
+    EXPECT_EQ(statusBar.parts[1], gbk("数据读取完成！"));
+    EXPECT_EQ(autoRateTimer->interval(), 60000);
+}
+
+TEST_F(Fallbacks, ALapsedSessionFailsARatingAndBringsTheLoginFormBackForTheLookup) {
+    startWith({}, 10);
+    logInThroughThePane();
+    marketplace->site().expireSessions();
+    EXPECT_FALSE(submitRating(*program, pendingList.cellText(0, 0), "x", "1"));
+
+    pendingList.setCellText(0, 2, "");  // an order still to be looked up
+    lookUpDeadlines(*program);
+    loop.runEvents();
+    EXPECT_NE(pane->address().find("/member/login.jhtml"), std::string::npos);
+    EXPECT_TRUE(pane->visible) << "the seller must see the login form";
+    EXPECT_TRUE(pane->onTop);
+    EXPECT_EQ(autoRateTimer->interval(), 0);
+
+    logInThroughThePane();
+    EXPECT_EQ(filledRows(), pendingList.rowCount()) << "the new login resumed the lookup";
+    EXPECT_EQ(autoRateTimer->interval(), 60000);
+    EXPECT_FALSE(pane->visible);
+}
+
+TEST_F(Fallbacks, TheErrorPageEndsTheProgramAndKeepsTheCookies) {
+    startWith({}, 3);
+    logInThroughThePane();
+    const std::size_t cookiesBefore = cookies.cookies().size();
+    pane->navigate("http://" + program->hosts.errorHost + "/error2.html");
+    loop.runEvents();
+    EXPECT_TRUE(window.ended);
+    EXPECT_EQ(cookies.cookies().size(), cookiesBefore);
+}
+
+TEST_F(Fallbacks, TheCloseButtonClearsTheCookiesAndEndsTheProgram) {
+    startWith({}, 3);
+    logInThroughThePane();
+    ASSERT_FALSE(cookies.cookies().empty());
+    quitProgram(*program);
+    EXPECT_TRUE(window.ended);
+    EXPECT_TRUE(cookies.cookies().empty());
+    releaseSharedState(program->state);
+    EXPECT_TRUE(program->state.accountName.empty());
+    EXPECT_EQ(program->state.httpRequest, nullptr);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "app/lifecycle.h"
 #include "orders/rating_schedule.h"
+#include "rating/encode_form_value.h"
 
 namespace tesmira::test {
 
@@ -36,9 +37,16 @@ void ProgramTest::start(marketsim::Scenario scenario) {
 }
 
 void ProgramTest::logInThroughThePane() {
+    // The form as the pane submits it, with its hidden return address.
+    const std::string marker = "name=\"redirectURL\" value=\"";
+    const std::size_t at = pane->html.find(marker);
+    const std::string redirect =
+        at == std::string::npos ? "" : pane->html.substr(at + marker.size(),
+                                                         pane->html.find('"', at + marker.size()) - at - marker.size());
     const marketsim::Account account;
     pane->submitForm("https://" + program->hosts.loginHost + "/member/login.jhtml",
-                     "TPL_username=" + account.loginName + "&TPL_password=" + account.password);
+                     "redirectURL=" + encodeFormValue(redirect) + "&TPL_username=" + account.loginName +
+                         "&TPL_password=" + account.password);
     loop.runEvents();
 }
 
