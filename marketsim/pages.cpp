@@ -86,8 +86,9 @@ std::string soldOrdersAnswer(const std::vector<SoldOrderRow>& rows, int currentP
     return "<!DOCTYPE html><html><head><meta charset=\"gbk\"><title>" + gbk("已卖出的宝贝") +
            "</title></head><body>\n" + head +
            "<script>\nvar data = JSON.parse('{}');\nwindow.data = {\"mainOrders\":[" + orders +
-           "],\"page\":{\"currentPage\":" + std::to_string(currentPage) +
-           ",\"pageSize\":15,\"prefetchCount\":0},\"query\":{\"commentStatus\":"
+           "],\"page\":{" +
+           (currentPage >= 0 ? "\"currentPage\":" + std::to_string(currentPage) + "," : std::string()) +
+           "\"pageSize\":15,\"prefetchCount\":0},\"query\":{\"commentStatus\":"
            "\"I_HAS_NOT_COMMENT\"}};\n</script>\n" +
            shell(shellBytes - head.size()) + "</body></html>";
 }

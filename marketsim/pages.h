@@ -23,6 +23,7 @@ struct SoldOrderRow {
 // holds one order fragment per row and the current page number. Item details
 // stand between each order's buyer link and its rating status, as on the real
 // page; `itemsPerOrder` sets their bulk, `shellBytes` the page around the data.
+// A negative `currentPage` leaves the page number out.
 std::string soldOrdersAnswer(const std::vector<SoldOrderRow>& rows, int currentPage,
                              int itemsPerOrder = 1, std::size_t shellBytes = 2000);
 

@@ -78,6 +78,9 @@ struct Scenario {
     // marketplace wants a verification code until it is answered; 0 never.
     int verificationOnRequest = 0;
     std::string verificationCode = "8421";
+    // When set, answers the sold-orders query for a page number instead of the
+    // seeded orders: for pages the marketplace would never send.
+    std::function<std::string(int pageNumber)> soldOrdersAnswer;
     // "Now" for the deal times; the system's local time unless a test sets it.
     std::function<tesmira::LocalTime()> now;
 

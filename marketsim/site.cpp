@@ -283,6 +283,9 @@ void Site::login(const httplib::Request& request, httplib::Response& response) {
 
 void Site::soldOrders(const httplib::Request& request, httplib::Response& response) {
     const int pageNumber = std::max(1, std::atoi(formValue(request.body, "pageNum").c_str()));
+    if (scenario_.soldOrdersAnswer) {
+        return reply(response, scenario_.soldOrdersAnswer(pageNumber));
+    }
     std::vector<SoldOrderRow> rows;
     if (formValue(request.body, "sellerNumID") == scenario_.account.numericId &&
         formValue(request.body, "commentStatus") == "I_HAS_NOT_COMMENT") {
