@@ -36,6 +36,19 @@ void ProgramTest::start(marketsim::Scenario scenario) {
     loop.runEvents();
 }
 
+void ProgramTest::startOffline() {
+    pane = std::make_unique<MemoryPane>(loop, cookies, HttpRequestOptions{});
+    program = std::make_unique<Program>(Program{
+        .state = {},
+        .hosts = productionHosts(),
+        .settingsDirectory = settings.path(),
+        .cookies = cookies,
+        .controls = Controls{pendingList, ratedList, statusBar, *autoRateTimer, *refreshTimer, *pane,
+                             popup, clipboard, tray, pause, window, pictures, loop.clock},
+    });
+    popup.program = program.get();
+}
+
 void ProgramTest::logInThroughThePane() {
     // The form as the pane submits it, with its hidden return address.
     const std::string marker = "name=\"redirectURL\" value=\"";

@@ -20,6 +20,9 @@ protected:
     // Starts the marketplace with `scenario` (its "now" is the test's clock)
     // and the program on it, the pane on its start address.
     void start(marketsim::Scenario scenario);
+    // The program on the production hosts with no request object: for the
+    // handlers that decide without the network.
+    void startOffline();
     // The seller logs in through the pane's form; everything it sets off runs.
     void logInThroughThePane();
 
