@@ -53,7 +53,7 @@ int runAndReport(int argc, char** argv, const std::vector<Figure>& figures) {
             continue;  // filtered out of this run
         }
         const double ratio = measured->second / reference->second;
-        std::printf("%s: %.1fx its reference (%s against %s; goal %.0fx) %s\n",
+        std::printf("figure: %s: %.1fx its reference (%s against %s; goal %.0fx) %s\n",
                     figure.label.c_str(), ratio, readable(measured->second).c_str(),
                     readable(reference->second).c_str(), figure.goal,
                     ratio <= figure.goal ? "met" : "NOT met");

@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <strings.h>
 #include <sys/socket.h>
@@ -35,9 +36,17 @@ int listenOn(int port, int& chosenPort) {
     return fd;
 }
 
+// Small writes go out at once: with Nagle's rule a relayed answer would wait
+// for the delayed acknowledgement of its first part.
+void sendAtOnce(int fd) {
+    const int yes = 1;
+    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
+}
+
 int connectTo(int port) {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return -1;
+    sendAtOnce(fd);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -174,6 +183,7 @@ void FrontDoor::acceptLoop() {
                 if (!(listeners[i].revents & POLLIN)) continue;
                 const int client = ::accept4(listeners[i].fd, nullptr, nullptr, SOCK_CLOEXEC);
                 if (client < 0) continue;
+                sendAtOnce(client);
                 Connection& connection = connections_.emplace_back();
                 const int id = ++connectionCount_;
                 connection.thread = std::thread([this, client, i, id, &connection] {

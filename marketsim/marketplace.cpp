@@ -50,6 +50,7 @@ bool Marketplace::start(int port, int httpPort) {
     // Hosts carry the port, so they are known only once the front door is open:
     // the site is made then, and the backend routes to it through this pointer.
     servers->backend.new_task_queue = [] { return new httplib::ThreadPool(32); };
+    servers->backend.set_tcp_nodelay(true);
     servers->backend.set_keep_alive_max_count(1000000);
     servers->backend.set_keep_alive_timeout(300);
     servers->backend.set_payload_max_length(64 * 1024 * 1024);

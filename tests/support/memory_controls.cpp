@@ -61,11 +61,17 @@ std::string MemoryOrderList::cellText(int row, int column) const {
 }
 
 void MemoryOrderList::setCellText(int row, int column, std::string_view text) {
-    if (row >= 0 && row < rowCount() && column >= 0 && column < columns_) rows_[row][column] = text;
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columns_) return;
+    if (column == 0) {
+        ids.erase(ids.find(rows_[row][0]));
+        ids.insert(std::string(text));
+    }
+    rows_[row][column] = text;
 }
 
 int MemoryOrderList::findRow(std::string_view text) const {
     ++const_cast<MemoryOrderList*>(this)->finds;
+    if (ids.find(std::string(text)) == ids.end()) return -1;
     for (int i = 0; i < rowCount(); ++i) {
         if (rows_[i][0] == text) return i;
     }
@@ -76,6 +82,7 @@ int MemoryOrderList::insertRow(int index, std::string_view text) {
     index = std::clamp(index, 0, rowCount());
     rows_.insert(rows_.begin() + index, std::vector<std::string>(columns_));
     rows_[index][0] = text;
+    ids.insert(std::string(text));
     std::set<int> moved;
     for (int row : selected_) moved.insert(row >= index ? row + 1 : row);
     selected_ = moved;
@@ -85,6 +92,7 @@ int MemoryOrderList::insertRow(int index, std::string_view text) {
 
 void MemoryOrderList::deleteRow(int row) {
     if (row < 0 || row >= rowCount()) return;
+    ids.erase(ids.find(rows_[row][0]));
     rows_.erase(rows_.begin() + row);
     std::set<int> moved;
     for (int selected : selected_) {

@@ -5,10 +5,12 @@
 // that loads the simulated marketplace's pages and reports them to the
 // login watcher as the real pane does.
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <set>
+#include <unordered_set>
 #include <string>
 #include <vector>
 
@@ -75,10 +77,14 @@ public:
     bool visible() const { return visible_; }
     std::vector<std::string> column(int column) const;
     int finds = 0;  // how often findRow ran
+    // The first-column texts held, so that a search for an absent order (every
+    // search of a query that brings new orders) costs no scan, as an indexed
+    // list control would.
+    std::unordered_multiset<std::string> ids;
 
 private:
     int columns_;
-    std::vector<std::vector<std::string>> rows_;
+    std::deque<std::vector<std::string>> rows_;  // new rows go in at the top
     std::set<int> selected_;
     int current_ = -1;
     bool visible_ = false;
