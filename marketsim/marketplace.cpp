@@ -3,6 +3,7 @@
 #include <httplib.h>
 
 #include <filesystem>
+#include <chrono>
 #include <thread>
 
 #include "front_door.h"
@@ -73,25 +74,16 @@ bool Marketplace::start(int port, int httpPort) {
     if (!servers->frontDoor->open(port, httpPort)) {
         return false;
     }
-    const std::string tls = ":" + std::to_string(servers->frontDoor->tlsPort());
-    const std::string plain = ":" + std::to_string(servers->frontDoor->httpPort());
-    SiteHosts hosts{
-        .home = "i.market.localhost" + tls,
-        .login = "login.market.localhost" + tls,
-        .security = "sec.market.localhost" + tls,
-        .error = "err.market.localhost" + plain,
-        .tradeArchive = "tradearchive.market.localhost" + tls,
-        .trade = "trade.market.localhost" + tls,
-        .buyerTrade = "buyertrade.market.localhost" + tls,
-        .rate = "rate.market.localhost" + tls,
-        .avatar = "wwc.cdn.localhost" + tls,
-        .cookieDomain = cookieDomain,
-    };
-    site_ = std::make_unique<Site>(initial_, hosts);
-    Servers* raw = servers.get();
-    servers->backendThread = std::thread([raw] { raw->backend.listen_after_bind(); });
     servers_ = std::move(servers);
-    return true;
+    site_ = std::make_unique<Site>(initial_, hosts());
+    Servers* raw = servers_.get();
+    servers_->backendThread = std::thread([raw] { raw->backend.listen_after_bind(); });
+    // A stop before the backend runs would not reach it, and its thread would
+    // wait for connections for ever.
+    for (int waited = 0; !raw->backend.is_running() && waited < 5000; ++waited) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return raw->backend.is_running();
 }
 
 void Marketplace::stop() {

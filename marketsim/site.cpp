@@ -111,7 +111,7 @@ std::string hostNameOf(const httplib::Request& request) {
 
 }  // namespace
 
-Site::Site(Scenario scenario, SiteHosts hosts) : scenario_(std::move(scenario)), hosts_(std::move(hosts)) {}
+Site::Site(Scenario scenario, tesmira::MarketplaceHosts hosts) : scenario_(std::move(scenario)), hosts_(std::move(hosts)) {}
 
 void Site::configure(const std::function<void(Scenario&)>& change) {
     std::lock_guard lock(mutex_);
@@ -230,20 +230,20 @@ void Site::handle(const httplib::Request& request, httplib::Response& response) 
         default: break;
     }
     if (!hasSession(request)) {
-        return redirect(response, "https://" + hosts_.login + "/member/login.jhtml?redirectURL=" +
+        return redirect(response, "https://" + hosts_.loginHost + "/member/login.jhtml?redirectURL=" +
                                       percentEncoded(here));
     }
     const bool browserTradePage = endpoint == Endpoint::soldItemsPage ||
                                   endpoint == Endpoint::tradeDetailPage ||
                                   endpoint == Endpoint::archivedTradePage;
     if (verificationPending_ && browserTradePage) {
-        return redirect(response, "https://" + hosts_.security + "/query.htm");
+        return redirect(response, "https://" + hosts_.securityHost + "/query.htm");
     }
     if (verificationPending_ && isDataEndpoint(endpoint)) {
         return reply(response, "");
     }
     switch (endpoint) {
-        case Endpoint::homePage: return reply(response, homePage(scenario_.account, hosts_.avatar));
+        case Endpoint::homePage: return reply(response, homePage(scenario_.account, hosts_.avatarHost));
         case Endpoint::soldOrdersQuery: return soldOrders(request, response);
         case Endpoint::soldItemsPage: return reply(response, tradePage("已卖出的宝贝"));
         case Endpoint::tradeDetailPage: return reply(response, tradePage("交易详情"));
@@ -274,9 +274,9 @@ void Site::login(const httplib::Request& request, httplib::Response& response) {
     // The marketplace returns the seller to the page that asked for the login;
     // a trade detail page without an order to show becomes the sold-items list.
     std::string target = redirectTo.rfind("https://", 0) == 0 ? redirectTo
-                                                             : "https://" + hosts_.home + "/my_taobao.htm";
-    if (target == "https://" + hosts_.trade + "/trade/detail/trade_item_detail.htm") {
-        target = "https://" + hosts_.trade + "/trade/itemlist/list_sold_items.htm";
+                                                             : "https://" + hosts_.homeHost + "/my_taobao.htm";
+    if (target == "https://" + hosts_.tradeHost + "/trade/detail/trade_item_detail.htm") {
+        target = "https://" + hosts_.tradeHost + "/trade/itemlist/list_sold_items.htm";
     }
     redirect(response, target);
 }
@@ -394,7 +394,7 @@ void Site::verify(const httplib::Request& request, httplib::Response& response) 
         return reply(response, verificationPage(scenario_.verificationCode, true));
     }
     verificationPending_ = false;
-    redirect(response, "https://" + hosts_.tradeArchive + "/trade/detail/trade_item_detail.htm");
+    redirect(response, "https://" + hosts_.tradeArchiveHost + "/trade/detail/trade_item_detail.htm");
 }
 
 }  // namespace marketsim

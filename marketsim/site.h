@@ -11,6 +11,7 @@
 
 #include "pages.h"
 #include "scenario.h"
+#include "session/marketplace_hosts.h"
 
 namespace httplib {
 struct Request;
@@ -26,14 +27,9 @@ struct PostedRating {
     int items = 0;
 };
 
-struct SiteHosts {
-    std::string home, login, security, error, tradeArchive, trade, buyerTrade, rate, avatar;
-    std::string cookieDomain;
-};
-
 class Site {
 public:
-    Site(Scenario scenario, SiteHosts hosts);
+    Site(Scenario scenario, tesmira::MarketplaceHosts hosts);
 
     void handle(const httplib::Request& request, httplib::Response& response);
 
@@ -50,7 +46,7 @@ public:
 private:
     mutable std::mutex mutex_;
     Scenario scenario_;
-    SiteHosts hosts_;
+    tesmira::MarketplaceHosts hosts_;
     std::set<std::string> sessions_;
     std::set<std::string> ratedBySeller_;
     std::map<std::string, RateFormFields> servedForms_;  // by parentTradeId
