@@ -64,10 +64,7 @@ void ratedDoubleClick(Program& program) {
     }
     const std::string orderId = c.ratedList.cellText(row, 0);
     program.state.activeListName = gbk::ratedListName;
-    std::string text = readBadRatePreset(program.settingsDirectory, program.state, orderId);
-    if (text.empty()) {
-        text = program.state.badRateText;
-    }
+    const std::string text = badRatingTextFor(program.settingsDirectory, program.state, orderId);
     if (!submitRating(program, orderId, text, "-1")) {
         return;
     }

@@ -20,11 +20,8 @@ void rateSelectedOrders(Program& program) {
         const std::vector<int> selected = c.ratedList.selectedRows();
         for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
             const std::string orderId = c.ratedList.cellText(*row, 0);
-            std::string text = readBadRatePreset(program.settingsDirectory, state, orderId);
-            if (text.empty()) {
-                text = state.badRateText;
-            }
-            submitRating(program, orderId, text, "-1");
+            submitRating(program, orderId,
+                         badRatingTextFor(program.settingsDirectory, state, orderId), "-1");
             c.ratedList.deleteRow(*row);
         }
         c.statusBar.setText(1, gbk::badRatingsDoneText);

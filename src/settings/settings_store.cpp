@@ -70,6 +70,12 @@ std::string readBadRatePreset(const std::filesystem::path& settingsDirectory,
     return file ? readProfileString(*file, orderId, gbk::badRateContentKey) : std::string();
 }
 
+std::string badRatingTextFor(const std::filesystem::path& settingsDirectory,
+                             const SharedState& state, std::string_view orderId) {
+    std::string text = readBadRatePreset(settingsDirectory, state, orderId);
+    return text.empty() ? state.badRateText : text;
+}
+
 std::optional<std::string> findBadRatePreset(const std::filesystem::path& settingsDirectory,
                                              const SharedState& state, std::string_view orderId) {
     const auto file = presetFile(settingsDirectory, state);

@@ -31,6 +31,10 @@ bool saveRateText(const std::filesystem::path& settingsDirectory, SharedState& s
 // The preset of an order; empty when there is none.
 std::string readBadRatePreset(const std::filesystem::path& settingsDirectory,
                               const SharedState& state, std::string_view orderId);
+// The text a bad rating of an order carries: its preset, else the account's
+// general bad-rating text.
+std::string badRatingTextFor(const std::filesystem::path& settingsDirectory,
+                             const SharedState& state, std::string_view orderId);
 // The preset of an order whose number is a section of the preset file, found
 // by exact comparison; the text may be empty.
 std::optional<std::string> findBadRatePreset(const std::filesystem::path& settingsDirectory,
