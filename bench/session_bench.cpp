@@ -38,14 +38,17 @@ struct NoPause final : EventPause {
 struct Harness {
     explicit Harness(marketsim::Scenario scenario) {
         marketplace = std::make_unique<marketsim::Marketplace>(std::move(scenario));
-        if (!marketplace->start()) std::abort();
+        if (!marketplace->start())
+            std::abort();
         options.extraCaFile = marketplace->caFile();
         options.userAgent = "Tesmira bench";
         program = std::make_unique<Program>(Program{
-            .state = {}, .hosts = marketplace->hosts(), .settingsDirectory = "/nonexistent",
+            .state = {},
+            .hosts = marketplace->hosts(),
+            .settingsDirectory = "/nonexistent",
             .cookies = cookies,
-            .controls = Controls{pending, rated, status, autoTimer, refreshTimer, pane, popup, clipboard, tray,
-                                 pause, window, pictures, loop.clock}});
+            .controls = Controls{pending, rated, status, autoTimer, refreshTimer, pane, popup,
+                                 clipboard, tray, pause, window, pictures, loop.clock}});
         popup.program = program.get();
         createHttpRequest(*program, options);
         const marketsim::Account account;
@@ -90,7 +93,8 @@ void queryChain() {
     const auto wallStart = std::chrono::steady_clock::now();
     querySoldOrders(*harness.program, 1);
     const double cpu = threadSeconds() - start;
-    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
     const int pages = (orders + 14) / 15;
 
     // The page parsing alone, over answers of the same shape.
@@ -118,18 +122,22 @@ void queryChain() {
     test::MemoryOrderList list(4);
     const double listStart = threadSeconds();
     for (const auto& seed : seeds) {
-        if (list.findRow(seed.orderId) < 0) list.setCellText(list.insertRow(0, seed.orderId), 1, seed.buyerNick);
+        if (list.findRow(seed.orderId) < 0)
+            list.setCellText(list.insertRow(0, seed.orderId), 1, seed.buyerNick);
     }
     const double listSeconds = threadSeconds() - listStart;
 
-    std::printf("figure: query chain of %d orders on %d pages: %d listed; program CPU %.1f ms (%.1f us a page, "
-                "%.2f us an order), wall %.2f s\n",
-                orders, pages, harness.pendingStore.rowCount() + harness.ratedStore.rowCount(), cpu * 1e3,
-                cpu / pages * 1e6, cpu / orders * 1e6, wall);
-    std::printf("figure: list finds and inserts in that chain: %.1f ms, against %.1f ms parsing the pages "
-                "(%.2fx; goal below 1x) %s\n",
-                listSeconds * 1e3, parseSeconds * 1e3, listSeconds / parseSeconds,
-                listSeconds < parseSeconds ? "met" : "NOT met");
+    std::printf(
+        "figure: query chain of %d orders on %d pages: %d listed; program CPU %.1f ms (%.1f us a "
+        "page, "
+        "%.2f us an order), wall %.2f s\n",
+        orders, pages, harness.pendingStore.rowCount() + harness.ratedStore.rowCount(), cpu * 1e3,
+        cpu / pages * 1e6, cpu / orders * 1e6, wall);
+    std::printf(
+        "figure: list finds and inserts in that chain: %.1f ms, against %.1f ms parsing the pages "
+        "(%.2fx; goal below 1x) %s\n",
+        listSeconds * 1e3, parseSeconds * 1e3, listSeconds / parseSeconds,
+        listSeconds < parseSeconds ? "met" : "NOT met");
 }
 
 void automaticTick() {
@@ -137,10 +145,11 @@ void automaticTick() {
     marketsim::Scenario scenario;
     scenario.orders = marketsim::Scenario::sampleOrders(orders, 14.9, 0);
     Harness harness(scenario);
-    const std::string dealTime = marketsim::timeText(
-        LocalTime{harness.loop.clock.now().secondsSinceEpoch - static_cast<std::int64_t>(14.9 * 86400)});
+    const std::string dealTime = marketsim::timeText(LocalTime{
+        harness.loop.clock.now().secondsSinceEpoch - static_cast<std::int64_t>(14.9 * 86400)});
     for (const auto& order : scenario.orders) {
-        const int row = harness.pendingStore.insertRow(harness.pendingStore.rowCount(), order.orderId);
+        const int row =
+            harness.pendingStore.insertRow(harness.pendingStore.rowCount(), order.orderId);
         harness.pendingStore.setCellText(row, 2, dealTime);
     }
     const long connectionsBefore = harness.program->state.httpRequest->connectionsOpened();
@@ -148,10 +157,11 @@ void automaticTick() {
     autoRateTick(*harness.program);
     const double cpu = threadSeconds() - start;
     const auto ratings = harness.marketplace->site().ratings().size();
-    std::printf("figure: one automatic tick: %zu of %d orders rated; program CPU %.1f us a rating; "
-                "%ld connections opened for them (goal: one, to the rating host)\n",
-                ratings, orders, cpu / orders * 1e6,
-                harness.program->state.httpRequest->connectionsOpened() - connectionsBefore);
+    std::printf(
+        "figure: one automatic tick: %zu of %d orders rated; program CPU %.1f us a rating; "
+        "%ld connections opened for them (goal: one, to the rating host)\n",
+        ratings, orders, cpu / orders * 1e6,
+        harness.program->state.httpRequest->connectionsOpened() - connectionsBefore);
     for (const auto& [host, count] : harness.marketplace->log().connectionsPerHost()) {
         std::printf("figure:   TLS connections accepted by %s: %d\n", host.c_str(), count);
     }

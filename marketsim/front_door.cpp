@@ -18,7 +18,8 @@ constexpr std::size_t maximumRequestBytes = 64 * 1024 * 1024;
 
 int listenOn(int port, int& chosenPort) {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) return -1;
+    if (fd < 0)
+        return -1;
     const int yes = 1;
     ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     sockaddr_in address{};
@@ -45,7 +46,8 @@ void sendAtOnce(int fd) {
 
 int connectTo(int port) {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) return -1;
+    if (fd < 0)
+        return -1;
     sendAtOnce(fd);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -61,7 +63,8 @@ int connectTo(int port) {
 bool sendAll(int fd, const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t sent = ::send(fd, data, size, MSG_NOSIGNAL);
-        if (sent <= 0) return false;
+        if (sent <= 0)
+            return false;
         data += sent;
         size -= static_cast<std::size_t>(sent);
     }
@@ -70,10 +73,14 @@ bool sendAll(int fd, const char* data, std::size_t size) {
 
 const char* faultName(FaultKind kind) {
     switch (kind) {
-        case FaultKind::emptyBody: return "empty";
-        case FaultKind::serverError: return "error";
-        case FaultKind::refuse: return "refuse";
-        default: return "";
+        case FaultKind::emptyBody:
+            return "empty";
+        case FaultKind::serverError:
+            return "error";
+        case FaultKind::refuse:
+            return "refuse";
+        default:
+            return "";
     }
 }
 
@@ -82,11 +89,13 @@ std::vector<std::pair<std::string, std::string>> cookiesOf(const std::string& he
     std::size_t start = 0;
     while (start < header.size()) {
         std::size_t end = header.find(';', start);
-        if (end == std::string::npos) end = header.size();
+        if (end == std::string::npos)
+            end = header.size();
         std::string entry = header.substr(start, end - start);
         start = end + 1;
         entry.erase(0, entry.find_first_not_of(' '));
-        if (entry.empty()) continue;
+        if (entry.empty())
+            continue;
         const std::size_t equals = entry.find('=');
         cookies.emplace_back(entry.substr(0, equals),
                              equals == std::string::npos ? "" : entry.substr(equals + 1));
@@ -104,7 +113,8 @@ struct WireRequest {
 
 std::optional<WireRequest> takeRequest(const std::string& inbound) {
     const std::size_t headEnd = inbound.find("\r\n\r\n");
-    if (headEnd == std::string::npos) return std::nullopt;
+    if (headEnd == std::string::npos)
+        return std::nullopt;
     WireRequest wire;
     wire.headLength = headEnd + 2;
     std::size_t lineStart = 0;
@@ -123,7 +133,8 @@ std::optional<WireRequest> takeRequest(const std::string& inbound) {
             continue;
         }
         const std::size_t colon = line.find(':');
-        if (colon == std::string::npos) continue;
+        if (colon == std::string::npos)
+            continue;
         std::string value = line.substr(colon + 1);
         value.erase(0, value.find_first_not_of(" \t"));
         value.erase(value.find_last_not_of(" \t") + 1);
@@ -134,7 +145,8 @@ std::optional<WireRequest> takeRequest(const std::string& inbound) {
         wire.request.headers.emplace_back(name, value);
     }
     wire.totalLength = headEnd + 4 + contentLength;
-    if (inbound.size() < wire.totalLength) return std::nullopt;
+    if (inbound.size() < wire.totalLength)
+        return std::nullopt;
     wire.request.body = inbound.substr(headEnd + 4, contentLength);
     wire.request.host = wire.request.header("Host");
     wire.request.cookies = cookiesOf(wire.request.header("Cookie"));
@@ -145,10 +157,15 @@ std::optional<WireRequest> takeRequest(const std::string& inbound) {
 
 FrontDoor::FrontDoor(SSL_CTX* tls, int backendPort, RequestLog& log, Inspect inspect,
                      std::function<double()> stallSeconds)
-    : tls_(tls), backendPort_(backendPort), log_(log), inspect_(std::move(inspect)),
+    : tls_(tls),
+      backendPort_(backendPort),
+      log_(log),
+      inspect_(std::move(inspect)),
       stallSeconds_(std::move(stallSeconds)) {}
 
-FrontDoor::~FrontDoor() { close(); }
+FrontDoor::~FrontDoor() {
+    close();
+}
 
 bool FrontDoor::open(int tlsPort, int httpPort) {
     tlsListener_ = listenOn(tlsPort, tlsPort_);
@@ -164,13 +181,16 @@ bool FrontDoor::open(int tlsPort, int httpPort) {
 void FrontDoor::close() {
     closing_ = true;
     wake_.notify_all();
-    if (acceptor_.joinable()) acceptor_.join();
+    if (acceptor_.joinable())
+        acceptor_.join();
     for (Connection& connection : connections_) {
-        if (connection.thread.joinable()) connection.thread.join();
+        if (connection.thread.joinable())
+            connection.thread.join();
     }
     connections_.clear();
     for (int* listener : {&tlsListener_, &httpListener_}) {
-        if (*listener >= 0) ::close(*listener);
+        if (*listener >= 0)
+            ::close(*listener);
         *listener = -1;
     }
 }
@@ -180,9 +200,11 @@ void FrontDoor::acceptLoop() {
         pollfd listeners[2] = {{tlsListener_, POLLIN, 0}, {httpListener_, POLLIN, 0}};
         if (::poll(listeners, 2, 100) > 0) {
             for (int i = 0; i < 2; ++i) {
-                if (!(listeners[i].revents & POLLIN)) continue;
+                if (!(listeners[i].revents & POLLIN))
+                    continue;
                 const int client = ::accept4(listeners[i].fd, nullptr, nullptr, SOCK_CLOEXEC);
-                if (client < 0) continue;
+                if (client < 0)
+                    continue;
                 sendAtOnce(client);
                 Connection& connection = connections_.emplace_back();
                 const int id = ++connectionCount_;
@@ -205,7 +227,8 @@ void FrontDoor::acceptLoop() {
 
 bool FrontDoor::pause(double seconds) {
     std::unique_lock lock(mutex_);
-    return !wake_.wait_for(lock, std::chrono::duration<double>(seconds), [this] { return closing_.load(); });
+    return !wake_.wait_for(lock, std::chrono::duration<double>(seconds),
+                           [this] { return closing_.load(); });
 }
 
 void FrontDoor::serve(int client, bool tls, int id) {
@@ -226,7 +249,8 @@ void FrontDoor::serve(int client, bool tls, int id) {
         log_.countConnection(name != nullptr ? name : "");
     }
     auto readClient = [&](char* buffer, int size) {
-        return ssl != nullptr ? SSL_read(ssl, buffer, size) : static_cast<int>(::recv(client, buffer, size, 0));
+        return ssl != nullptr ? SSL_read(ssl, buffer, size)
+                              : static_cast<int>(::recv(client, buffer, size, 0));
     };
     auto writeClient = [&](const char* data, int size) {
         return ssl != nullptr ? SSL_write(ssl, data, size) == size : sendAll(client, data, size);
@@ -239,12 +263,15 @@ void FrontDoor::serve(int client, bool tls, int id) {
     while (!closing_ && !reset) {
         pollfd fds[2] = {{client, POLLIN, 0}, {backend, POLLIN, 0}};
         const bool pending = ssl != nullptr && SSL_has_pending(ssl) == 1;
-        if (!pending && ::poll(fds, backend >= 0 ? 2 : 1, 100) <= 0) continue;
+        if (!pending && ::poll(fds, backend >= 0 ? 2 : 1, 100) <= 0)
+            continue;
         if (pending || (fds[0].revents & (POLLIN | POLLHUP | POLLERR))) {
             const int received = readClient(buffer, sizeof buffer);
-            if (received <= 0) break;
+            if (received <= 0)
+                break;
             inbound.append(buffer, static_cast<std::size_t>(received));
-            if (inbound.size() > maximumRequestBytes) break;
+            if (inbound.size() > maximumRequestBytes)
+                break;
             while (auto wire = takeRequest(inbound)) {
                 wire->request.scheme = tls ? "https" : "http";
                 wire->request.connection = id;
@@ -254,15 +281,18 @@ void FrontDoor::serve(int client, bool tls, int id) {
                     reset = true;
                     break;
                 }
-                if (fault == FaultKind::stall && !pause(stallSeconds_())) break;
+                if (fault == FaultKind::stall && !pause(stallSeconds_()))
+                    break;
                 std::string forwarded = inbound.substr(0, wire->headLength);
-                forwarded += std::string("X-Marketsim-Scheme: ") + (tls ? "https" : "http") + "\r\n";
+                forwarded +=
+                    std::string("X-Marketsim-Scheme: ") + (tls ? "https" : "http") + "\r\n";
                 if (fault && *faultName(*fault) != '\0') {
                     forwarded += std::string("X-Marketsim-Fault: ") + faultName(*fault) + "\r\n";
                 }
                 forwarded += "\r\n" + wire->request.body;
                 inbound.erase(0, wire->totalLength);
-                if (backend < 0) backend = connectTo(backendPort_);
+                if (backend < 0)
+                    backend = connectTo(backendPort_);
                 if (backend < 0 || !sendAll(backend, forwarded.data(), forwarded.size())) {
                     reset = true;
                     break;
@@ -271,7 +301,8 @@ void FrontDoor::serve(int client, bool tls, int id) {
         }
         if (backend >= 0 && (fds[1].revents & (POLLIN | POLLHUP | POLLERR))) {
             const ssize_t received = ::recv(backend, buffer, sizeof buffer, 0);
-            if (received <= 0 || !writeClient(buffer, static_cast<int>(received))) break;
+            if (received <= 0 || !writeClient(buffer, static_cast<int>(received)))
+                break;
         }
     }
     if (reset) {
@@ -281,9 +312,11 @@ void FrontDoor::serve(int client, bool tls, int id) {
     } else if (ssl != nullptr) {
         SSL_shutdown(ssl);
     }
-    if (ssl != nullptr) SSL_free(ssl);
+    if (ssl != nullptr)
+        SSL_free(ssl);
     ::close(client);
-    if (backend >= 0) ::close(backend);
+    if (backend >= 0)
+        ::close(backend);
 }
 
 }  // namespace marketsim

@@ -2,8 +2,8 @@
 
 #include <httplib.h>
 
-#include <filesystem>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "front_door.h"
@@ -20,21 +20,28 @@ struct Marketplace::Servers {
     std::unique_ptr<FrontDoor> frontDoor;
 
     ~Servers() {
-        if (frontDoor) frontDoor->close();
+        if (frontDoor)
+            frontDoor->close();
         backend.stop();
-        if (backendThread.joinable()) backendThread.join();
-        if (tls != nullptr) SSL_CTX_free(tls);
+        if (backendThread.joinable())
+            backendThread.join();
+        if (tls != nullptr)
+            SSL_CTX_free(tls);
     }
 };
 
-std::string defaultCertificateDirectory() { return TESMIRA_MARKETSIM_CERTIFICATES; }
+std::string defaultCertificateDirectory() {
+    return TESMIRA_MARKETSIM_CERTIFICATES;
+}
 
 Marketplace::Marketplace(Scenario scenario, std::string certificateDirectory)
     : certificates_(certificateDirectory.empty() ? defaultCertificateDirectory()
                                                  : std::move(certificateDirectory)),
       initial_(std::move(scenario)) {}
 
-Marketplace::~Marketplace() { stop(); }
+Marketplace::~Marketplace() {
+    stop();
+}
 
 bool Marketplace::start(int port, int httpPort) {
     stop();
@@ -90,8 +97,12 @@ void Marketplace::stop() {
     servers_.reset();
 }
 
-int Marketplace::port() const { return servers_ ? servers_->frontDoor->tlsPort() : 0; }
-int Marketplace::httpPort() const { return servers_ ? servers_->frontDoor->httpPort() : 0; }
+int Marketplace::port() const {
+    return servers_ ? servers_->frontDoor->tlsPort() : 0;
+}
+int Marketplace::httpPort() const {
+    return servers_ ? servers_->frontDoor->httpPort() : 0;
+}
 
 tesmira::MarketplaceHosts Marketplace::hosts() const {
     const std::string tls = ":" + std::to_string(port());
@@ -109,6 +120,8 @@ tesmira::MarketplaceHosts Marketplace::hosts() const {
     };
 }
 
-std::string Marketplace::caFile() const { return certificates_ + "/ca.pem"; }
+std::string Marketplace::caFile() const {
+    return certificates_ + "/ca.pem";
+}
 
 }  // namespace marketsim

@@ -87,7 +87,8 @@ std::string soldOrdersAnswer(const std::vector<SoldOrderRow>& rows, int currentP
            "</title></head><body>\n" + head +
            "<script>\nvar data = JSON.parse('{}');\nwindow.data = {\"mainOrders\":[" + orders +
            "],\"page\":{" +
-           (currentPage >= 0 ? "\"currentPage\":" + std::to_string(currentPage) + "," : std::string()) +
+           (currentPage >= 0 ? "\"currentPage\":" + std::to_string(currentPage) + ","
+                             : std::string()) +
            "\"pageSize\":15,\"prefetchCount\":0},\"query\":{\"commentStatus\":"
            "\"I_HAS_NOT_COMMENT\"}};\n</script>\n" +
            shell(shellBytes - head.size()) + "</body></html>";

@@ -8,7 +8,8 @@ namespace marketsim {
 namespace {
 
 void appendBigEndian(std::string& out, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((value >> shift) & 0xFF);
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out += static_cast<char>((value >> shift) & 0xFF);
 }
 
 void appendChunk(std::string& out, const char* type, const std::string& data) {

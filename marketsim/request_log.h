@@ -13,14 +13,15 @@ namespace marketsim {
 struct LoggedRequest {
     std::string scheme;  // "https" or "http"
     std::string method;
-    std::string host;    // the Host header, port included
-    std::string target;  // path and query
+    std::string host;                                          // the Host header, port included
+    std::string target;                                        // path and query
     std::vector<std::pair<std::string, std::string>> headers;  // in wire order
     std::string body;
     std::vector<std::pair<std::string, std::string>> cookies;  // from the Cookie header
     int connection = 0;  // which accepted connection carried it
 
-    std::string header(const std::string& name) const;  // first of that name, any case; empty if none
+    std::string header(
+        const std::string& name) const;  // first of that name, any case; empty if none
     std::string path() const { return target.substr(0, target.find('?')); }
     std::string hostName() const { return host.substr(0, host.find(':')); }
 };

@@ -4,13 +4,16 @@
 
 namespace marketsim {
 
-std::string defaultAccountName() { return gbk("星光小店"); }
+std::string defaultAccountName() {
+    return gbk("星光小店");
+}
 
 Scenario::Scenario() : now([] { return tesmira::systemClock().now(); }) {}
 
 std::vector<SeedOrder> Scenario::sampleOrders(int count, double newestDaysAgo,
-                                             double spacingHours) {
-    static const char* const nicks[] = {"快乐的小猫咪", "张三丰", "淘气包", "春风十里", "lucky_buyer"};
+                                              double spacingHours) {
+    static const char* const nicks[] = {"快乐的小猫咪", "张三丰", "淘气包", "春风十里",
+                                        "lucky_buyer"};
     std::vector<SeedOrder> orders;
     for (int i = 0; i < count; ++i) {
         SeedOrder order;
@@ -30,26 +33,34 @@ Endpoint endpointOf(const std::string& method, const std::string& hostName,
                     const std::string& path) {
     const std::string role = hostName.substr(0, hostName.find('.'));
     const bool post = method == "POST";
-    if (role == "i" && path == "/my_taobao.htm") return Endpoint::homePage;
+    if (role == "i" && path == "/my_taobao.htm")
+        return Endpoint::homePage;
     if (role == "login" && path == "/member/login.jhtml") {
         return post ? Endpoint::loginPost : Endpoint::loginPage;
     }
     if (role == "trade" && path == "/trade/itemlist/list_sold_items.htm") {
         return post ? Endpoint::soldOrdersQuery : Endpoint::soldItemsPage;
     }
-    if (role == "trade" && path == "/trade/detail/trade_item_detail.htm") return Endpoint::tradeDetailPage;
+    if (role == "trade" && path == "/trade/detail/trade_item_detail.htm")
+        return Endpoint::tradeDetailPage;
     if (role == "tradearchive" && path == "/trade/detail/trade_item_detail.htm") {
         return Endpoint::archivedTradePage;
     }
-    if (role == "buyertrade" && path == "/trade/detail/trade_order_detail.htm") return Endpoint::orderDetail;
-    if (role == "rate" && path == "/remarkBuyer.jhtml") return post ? Endpoint::ratePost : Endpoint::rateForm;
-    if (role == "rate" && path == "/myRate.htm") return Endpoint::ratingsPage;
-    if (role == "rate" && path == "/RateDetailSeller.htm") return Endpoint::rateDetailPage;
-    if (role == "wwc" && path == "/avatar/getAvatar.do") return Endpoint::avatar;
+    if (role == "buyertrade" && path == "/trade/detail/trade_order_detail.htm")
+        return Endpoint::orderDetail;
+    if (role == "rate" && path == "/remarkBuyer.jhtml")
+        return post ? Endpoint::ratePost : Endpoint::rateForm;
+    if (role == "rate" && path == "/myRate.htm")
+        return Endpoint::ratingsPage;
+    if (role == "rate" && path == "/RateDetailSeller.htm")
+        return Endpoint::rateDetailPage;
+    if (role == "wwc" && path == "/avatar/getAvatar.do")
+        return Endpoint::avatar;
     if (role == "sec" && path == "/query.htm") {
         return post ? Endpoint::verificationPost : Endpoint::verificationPage;
     }
-    if (role == "err" && path == "/error2.html") return Endpoint::errorPage;
+    if (role == "err" && path == "/error2.html")
+        return Endpoint::errorPage;
     return Endpoint::other;
 }
 

@@ -26,7 +26,7 @@ struct SeedOrder {
     std::string orderId;
     std::string buyerNick;  // GBK
     bool buyerRated = false;
-    std::int64_t dealSecondsAgo = 3 * 86400;  // before the scenario's "now"
+    std::int64_t dealSecondsAgo = 3 * 86400;     // before the scenario's "now"
     std::optional<tesmira::LocalTime> dealTime;  // a fixed deal time instead
     int items = 1;
     bool dealTimeAsDataField = true;  // else the page shows only the confirm-time element

@@ -14,9 +14,12 @@ namespace {
 constexpr std::size_t pageSize = 15;
 
 int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
     return -1;
 }
 
@@ -56,7 +59,8 @@ std::vector<std::pair<std::string, std::string>> formFields(const std::string& b
     std::size_t start = 0;
     while (start <= body.size()) {
         std::size_t end = body.find('&', start);
-        if (end == std::string::npos) end = body.size();
+        if (end == std::string::npos)
+            end = body.size();
         const std::string field = body.substr(start, end - start);
         const std::size_t equals = field.find('=');
         fields.emplace_back(field.substr(0, equals),
@@ -68,7 +72,8 @@ std::vector<std::pair<std::string, std::string>> formFields(const std::string& b
 
 std::string formValue(const std::string& body, const std::string& key) {
     for (const auto& [name, value] : formFields(body)) {
-        if (name == key) return percentDecoded(value);
+        if (name == key)
+            return percentDecoded(value);
     }
     return {};
 }
@@ -95,10 +100,12 @@ std::string cookieOf(const httplib::Request& request, const std::string& name) {
     std::size_t start = 0;
     while (start < header.size()) {
         std::size_t end = header.find(';', start);
-        if (end == std::string::npos) end = header.size();
+        if (end == std::string::npos)
+            end = header.size();
         std::string entry = header.substr(start, end - start);
         entry.erase(0, entry.find_first_not_of(' '));
-        if (entry.rfind(name + "=", 0) == 0) return entry.substr(name.size() + 1);
+        if (entry.rfind(name + "=", 0) == 0)
+            return entry.substr(name.size() + 1);
         start = end + 1;
     }
     return {};
@@ -111,7 +118,8 @@ std::string hostNameOf(const httplib::Request& request) {
 
 }  // namespace
 
-Site::Site(Scenario scenario, tesmira::MarketplaceHosts hosts) : scenario_(std::move(scenario)), hosts_(std::move(hosts)) {}
+Site::Site(Scenario scenario, tesmira::MarketplaceHosts hosts)
+    : scenario_(std::move(scenario)), hosts_(std::move(hosts)) {}
 
 void Site::configure(const std::function<void(Scenario&)>& change) {
     std::lock_guard lock(mutex_);
@@ -168,10 +176,10 @@ void Site::reply(httplib::Response& response, const std::string& body, const std
     }
     // A content provider keeps cpp-httplib from compressing on its own.
     auto shared = std::make_shared<std::string>(std::move(bytes));
-    response.set_content_provider(
-        shared->size(), type, [shared](size_t offset, size_t length, httplib::DataSink& sink) {
-            return sink.write(shared->data() + offset, length);
-        });
+    response.set_content_provider(shared->size(), type,
+                                  [shared](size_t offset, size_t length, httplib::DataSink& sink) {
+                                      return sink.write(shared->data() + offset, length);
+                                  });
 }
 
 void Site::redirect(httplib::Response& response, const std::string& address) const {
@@ -188,7 +196,8 @@ bool Site::hasSession(const httplib::Request& request) const {
 std::vector<const SeedOrder*> Site::unratedOrders() const {
     std::vector<const SeedOrder*> orders;
     for (const SeedOrder& order : scenario_.orders) {
-        if (!ratedBySeller_.count(order.orderId)) orders.push_back(&order);
+        if (!ratedBySeller_.count(order.orderId))
+            orders.push_back(&order);
     }
     // Newest deal first, as the marketplace lists them.
     std::stable_sort(orders.begin(), orders.end(), [](const SeedOrder* a, const SeedOrder* b) {
@@ -199,7 +208,8 @@ std::vector<const SeedOrder*> Site::unratedOrders() const {
 
 const SeedOrder* Site::findOrder(const std::string& orderId) const {
     for (const SeedOrder& order : scenario_.orders) {
-        if (order.orderId == orderId) return &order;
+        if (order.orderId == orderId)
+            return &order;
     }
     return nullptr;
 }
@@ -218,20 +228,27 @@ void Site::handle(const httplib::Request& request, httplib::Response& response) 
     const std::string here = scheme + "://" + request.get_header_value("Host") + request.target;
 
     switch (endpoint) {
-        case Endpoint::errorPage: return reply(response, errorPage());
-        case Endpoint::avatar: return reply(response, avatarPng(80), "image/png");
+        case Endpoint::errorPage:
+            return reply(response, errorPage());
+        case Endpoint::avatar:
+            return reply(response, avatarPng(80), "image/png");
         case Endpoint::loginPage:
-            return reply(response, loginPage(scenario_.account, request.get_param_value("redirectURL"), false));
-        case Endpoint::loginPost: return login(request, response);
+            return reply(response, loginPage(scenario_.account,
+                                             request.get_param_value("redirectURL"), false));
+        case Endpoint::loginPost:
+            return login(request, response);
         case Endpoint::verificationPage:
             return reply(response, verificationPage(scenario_.verificationCode, false));
-        case Endpoint::verificationPost: return verify(request, response);
-        case Endpoint::other: return reply(response, errorPage(), "text/html; charset=GBK", 404);
-        default: break;
+        case Endpoint::verificationPost:
+            return verify(request, response);
+        case Endpoint::other:
+            return reply(response, errorPage(), "text/html; charset=GBK", 404);
+        default:
+            break;
     }
     if (!hasSession(request)) {
-        return redirect(response, "https://" + hosts_.loginHost + "/member/login.jhtml?redirectURL=" +
-                                      percentEncoded(here));
+        return redirect(response, "https://" + hosts_.loginHost +
+                                      "/member/login.jhtml?redirectURL=" + percentEncoded(here));
     }
     const bool browserTradePage = endpoint == Endpoint::soldItemsPage ||
                                   endpoint == Endpoint::tradeDetailPage ||
@@ -243,18 +260,28 @@ void Site::handle(const httplib::Request& request, httplib::Response& response) 
         return reply(response, "");
     }
     switch (endpoint) {
-        case Endpoint::homePage: return reply(response, homePage(scenario_.account, hosts_.avatarHost));
-        case Endpoint::soldOrdersQuery: return soldOrders(request, response);
-        case Endpoint::soldItemsPage: return reply(response, tradePage("已卖出的宝贝"));
-        case Endpoint::tradeDetailPage: return reply(response, tradePage("交易详情"));
-        case Endpoint::archivedTradePage: return reply(response, tradePage("历史交易详情"));
-        case Endpoint::orderDetail: return orderDetail(request, response);
-        case Endpoint::rateForm: return rateForm(request, response);
-        case Endpoint::ratePost: return ratePost(request, response, fault == "refuse");
-        case Endpoint::ratingsPage: return reply(response, ratingsPage(scenario_.account));
+        case Endpoint::homePage:
+            return reply(response, homePage(scenario_.account, hosts_.avatarHost));
+        case Endpoint::soldOrdersQuery:
+            return soldOrders(request, response);
+        case Endpoint::soldItemsPage:
+            return reply(response, tradePage("已卖出的宝贝"));
+        case Endpoint::tradeDetailPage:
+            return reply(response, tradePage("交易详情"));
+        case Endpoint::archivedTradePage:
+            return reply(response, tradePage("历史交易详情"));
+        case Endpoint::orderDetail:
+            return orderDetail(request, response);
+        case Endpoint::rateForm:
+            return rateForm(request, response);
+        case Endpoint::ratePost:
+            return ratePost(request, response, fault == "refuse");
+        case Endpoint::ratingsPage:
+            return reply(response, ratingsPage(scenario_.account));
         case Endpoint::rateDetailPage:
             return reply(response, rateDetailPage(request.get_param_value("parentTradeId")));
-        default: return reply(response, errorPage(), "text/html; charset=GBK", 404);
+        default:
+            return reply(response, errorPage(), "text/html; charset=GBK", 404);
     }
 }
 
@@ -273,8 +300,9 @@ void Site::login(const httplib::Request& request, httplib::Response& response) {
     response.set_header("Set-Cookie", "lgc=" + account.loginName + "; Path=/");
     // The marketplace returns the seller to the page that asked for the login;
     // a trade detail page without an order to show becomes the sold-items list.
-    std::string target = redirectTo.rfind("https://", 0) == 0 ? redirectTo
-                                                             : "https://" + hosts_.homeHost + "/my_taobao.htm";
+    std::string target = redirectTo.rfind("https://", 0) == 0
+                             ? redirectTo
+                             : "https://" + hosts_.homeHost + "/my_taobao.htm";
     if (target == "https://" + hosts_.tradeHost + "/trade/detail/trade_item_detail.htm") {
         target = "https://" + hosts_.tradeHost + "/trade/itemlist/list_sold_items.htm";
     }
@@ -290,7 +318,8 @@ void Site::soldOrders(const httplib::Request& request, httplib::Response& respon
     if (formValue(request.body, "sellerNumID") == scenario_.account.numericId &&
         formValue(request.body, "commentStatus") == "I_HAS_NOT_COMMENT") {
         const auto orders = unratedOrders();
-        for (std::size_t i = (pageNumber - 1) * pageSize; i < orders.size() && rows.size() < pageSize; ++i) {
+        for (std::size_t i = (pageNumber - 1) * pageSize;
+             i < orders.size() && rows.size() < pageSize; ++i) {
             rows.push_back({orders[i]->orderId, orders[i]->buyerNick,
                             gbk(orders[i]->buyerRated ? "对方已评" : "双方未评")});
         }
@@ -303,8 +332,8 @@ void Site::orderDetail(const httplib::Request& request, httplib::Response& respo
     if (order == nullptr) {
         return reply(response, tradePage("订单不存在"));
     }
-    const tesmira::LocalTime deal =
-        order->dealTime.value_or(tesmira::LocalTime{scenario_.now().secondsSinceEpoch - order->dealSecondsAgo});
+    const tesmira::LocalTime deal = order->dealTime.value_or(
+        tesmira::LocalTime{scenario_.now().secondsSinceEpoch - order->dealSecondsAgo});
     reply(response, orderDetailPage(*order, timeText(deal)));
 }
 
@@ -333,12 +362,18 @@ void Site::ratePost(const httplib::Request& request, httplib::Response& response
     const RateFormFields& form = served->second;
     const auto fields = formFields(request.body);
     std::vector<std::pair<std::string, std::string>> expected = {
-        {"_tb_token_", form.tbToken},     {"parentTradeId", form.parentTradeId},
-        {"raterType", form.raterType},    {"raterUid", form.raterUid},
-        {"ratedUid", form.ratedUid},      {"bizType", form.bizType},
-        {"needRateNum", form.needRateNum}, {"buyerNick", form.buyerNick},
-        {"sellerNick", form.sellerNick},  {"event_submit_do_create_rate", form.eventSubmitDoCreateRate},
-        {"action", form.action},          {"good-all", "on"},
+        {"_tb_token_", form.tbToken},
+        {"parentTradeId", form.parentTradeId},
+        {"raterType", form.raterType},
+        {"raterUid", form.raterUid},
+        {"ratedUid", form.ratedUid},
+        {"bizType", form.bizType},
+        {"needRateNum", form.needRateNum},
+        {"buyerNick", form.buyerNick},
+        {"sellerNick", form.sellerNick},
+        {"event_submit_do_create_rate", form.eventSubmitDoCreateRate},
+        {"action", form.action},
+        {"good-all", "on"},
     };
     bool valid = fields.size() >= expected.size() &&
                  std::equal(expected.begin(), expected.end(), fields.begin());
@@ -369,10 +404,12 @@ void Site::ratePost(const httplib::Request& request, httplib::Response& response
         }
         valid = valid && at + 1 < fields.size() && fields[at].first == "rates" + b &&
                 fields[at + 1].first == "rateContents" + b;
-        if (!valid) break;
+        if (!valid)
+            break;
         const std::string value = fields[at].second;
         const std::string content = percentDecoded(fields[at + 1].second);
-        valid = (value == "1" || value == "-1") && (i == 0 || (value == rateValue && content == rateContent));
+        valid = (value == "1" || value == "-1") &&
+                (i == 0 || (value == rateValue && content == rateContent));
         rateValue = value;
         rateContent = content;
         at += 2;
@@ -384,7 +421,8 @@ void Site::ratePost(const httplib::Request& request, httplib::Response& response
         return reply(response, rateAnswerPage(false));
     }
     ratedBySeller_.insert(form.parentTradeId);
-    ratings_.push_back({form.parentTradeId, rateValue, rateContent, static_cast<int>(form.items.size())});
+    ratings_.push_back(
+        {form.parentTradeId, rateValue, rateContent, static_cast<int>(form.items.size())});
     servedForms_.erase(served);
     reply(response, rateAnswerPage(true));
 }
@@ -394,7 +432,8 @@ void Site::verify(const httplib::Request& request, httplib::Response& response) 
         return reply(response, verificationPage(scenario_.verificationCode, true));
     }
     verificationPending_ = false;
-    redirect(response, "https://" + hosts_.tradeArchiveHost + "/trade/detail/trade_item_detail.htm");
+    redirect(response,
+             "https://" + hosts_.tradeArchiveHost + "/trade/detail/trade_item_detail.htm");
 }
 
 }  // namespace marketsim

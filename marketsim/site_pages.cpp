@@ -34,40 +34,60 @@ std::string timeText(tesmira::LocalTime time) {
 std::string homePage(const Account& account, const std::string& avatarHost) {
     return page("我的淘宝",
                 "<div class=\"mt-head\"><div class=\"s-avatar\"><a href=\"/my_taobao.htm\">"
-                "<span class=\"s-edit\">" + gbk("编辑资料") + "</span></a>\n"
-                "<img class=\"s-head\" src=\"//" + avatarHost + "/avatar/getAvatar.do?userId=" +
-                account.numericId + "&width=80&height=80&type=sns\">\n</div>\n"
-                "<input type=\"hidden\" id=\"J_Nick\" value=\"" + account.accountName + "\">\n"
-                "<input type=\"hidden\" id=\"J_UserId\" value=\"" + account.numericId + "\">\n"
-                "<h2>" + account.accountName + "</h2><p>" + gbk("欢迎回来！") + "</p></div>");
+                "<span class=\"s-edit\">" +
+                    gbk("编辑资料") +
+                    "</span></a>\n"
+                    "<img class=\"s-head\" src=\"//" +
+                    avatarHost + "/avatar/getAvatar.do?userId=" + account.numericId +
+                    "&width=80&height=80&type=sns\">\n</div>\n"
+                    "<input type=\"hidden\" id=\"J_Nick\" value=\"" +
+                    account.accountName +
+                    "\">\n"
+                    "<input type=\"hidden\" id=\"J_UserId\" value=\"" +
+                    account.numericId +
+                    "\">\n"
+                    "<h2>" +
+                    account.accountName + "</h2><p>" + gbk("欢迎回来！") + "</p></div>");
 }
 
 std::string loginPage(const Account& account, const std::string& redirect, bool failed) {
     return page("淘宝网 - 登录",
-                "<div id=\"J_QRCodeLogin\"><p>" + gbk("手机扫码，安全登录") + "</p>"
-                "<a id=\"J_Quick2Static\" href=\"javascript:void(0)\" onclick=\""
-                "document.getElementById('J_QRCodeLogin').style.display='none';"
-                "document.getElementById('J_StaticForm').style.display='block';\">" +
-                gbk("密码登录") + "</a></div>\n"
-                "<form id=\"J_StaticForm\" style=\"display:none\" method=\"post\" "
-                "action=\"/member/login.jhtml\">\n" +
-                (failed ? "<p class=\"error\">" + gbk("账户名或密码不正确") + "</p>\n" : "") +
-                "<input type=\"hidden\" name=\"redirectURL\" value=\"" + redirect + "\">\n"
-                "<label>" + gbk("账户名") + " <input id=\"TPL_username_1\" name=\"TPL_username\"></label><br>\n"
-                "<label>" + gbk("密码") + " <input id=\"TPL_password_1\" name=\"TPL_password\" "
-                "type=\"password\"></label><br>\n"
-                "<button id=\"J_SubmitStatic\" type=\"submit\">" + gbk("登录") + "</button>\n"
-                "<p class=\"demo\">" + gbk("演示账户：") + account.loginName + " / " +
-                account.password + "</p>\n</form>");
+                "<div id=\"J_QRCodeLogin\"><p>" + gbk("手机扫码，安全登录") +
+                    "</p>"
+                    "<a id=\"J_Quick2Static\" href=\"javascript:void(0)\" onclick=\""
+                    "document.getElementById('J_QRCodeLogin').style.display='none';"
+                    "document.getElementById('J_StaticForm').style.display='block';\">" +
+                    gbk("密码登录") +
+                    "</a></div>\n"
+                    "<form id=\"J_StaticForm\" style=\"display:none\" method=\"post\" "
+                    "action=\"/member/login.jhtml\">\n" +
+                    (failed ? "<p class=\"error\">" + gbk("账户名或密码不正确") + "</p>\n" : "") +
+                    "<input type=\"hidden\" name=\"redirectURL\" value=\"" + redirect +
+                    "\">\n"
+                    "<label>" +
+                    gbk("账户名") +
+                    " <input id=\"TPL_username_1\" name=\"TPL_username\"></label><br>\n"
+                    "<label>" +
+                    gbk("密码") +
+                    " <input id=\"TPL_password_1\" name=\"TPL_password\" "
+                    "type=\"password\"></label><br>\n"
+                    "<button id=\"J_SubmitStatic\" type=\"submit\">" +
+                    gbk("登录") +
+                    "</button>\n"
+                    "<p class=\"demo\">" +
+                    gbk("演示账户：") + account.loginName + " / " + account.password +
+                    "</p>\n</form>");
 }
 
 std::string verificationPage(const std::string& code, bool failed) {
     return page("安全验证",
                 "<form id=\"J_CheckForm\" method=\"post\" action=\"/query.htm\">\n<p>" +
-                gbk("为了您的账户安全，请输入验证码：") + "<b id=\"J_Code\">" + code + "</b></p>\n" +
-                (failed ? "<p class=\"error\">" + gbk("验证码错误") + "</p>\n" : "") +
-                "<input id=\"J_CheckCode\" name=\"checkCode\">\n"
-                "<button id=\"J_CheckSubmit\" type=\"submit\">" + gbk("确定") + "</button>\n</form>");
+                    gbk("为了您的账户安全，请输入验证码：") + "<b id=\"J_Code\">" + code +
+                    "</b></p>\n" +
+                    (failed ? "<p class=\"error\">" + gbk("验证码错误") + "</p>\n" : "") +
+                    "<input id=\"J_CheckCode\" name=\"checkCode\">\n"
+                    "<button id=\"J_CheckSubmit\" type=\"submit\">" +
+                    gbk("确定") + "</button>\n</form>");
 }
 
 std::string tradePage(const std::string& title) {
@@ -82,14 +102,16 @@ std::string orderDetailPage(const SeedOrder& order, const std::string& dealTime)
                   gbk("成交时间:") + "\",\"value\":\"" + dealTime + "\"}]}]}};</script>"
             : "<div class=\"trade-status\">" + gbk("确认收货时间：") +
                   "<span class=\"confirm-time\">" + dealTime + "</span></div>";
-    return page("交易详情", "<div id=\"detail-panel\"><h3>" + gbk("订单详情") + " " + order.orderId +
-                              "</h3>\n" + time + "\n<p>" + gbk("买家：") + order.buyerNick +
-                              "</p></div>");
+    return page("交易详情", "<div id=\"detail-panel\"><h3>" + gbk("订单详情") + " " +
+                                order.orderId + "</h3>\n" + time + "\n<p>" + gbk("买家：") +
+                                order.buyerNick + "</p></div>");
 }
 
 std::string rateAnswerPage(bool success) {
-    return success ? page("评价成功", "<div class=\"msg\">" + gbk("评价成功 - 淘！我喜欢") + "</div>")
-                   : page("评价失败", "<div class=\"msg error\">" + gbk("评价失败，请重新评价") + "</div>");
+    return success
+               ? page("评价成功", "<div class=\"msg\">" + gbk("评价成功 - 淘！我喜欢") + "</div>")
+               : page("评价失败",
+                      "<div class=\"msg error\">" + gbk("评价失败，请重新评价") + "</div>");
 }
 
 std::string noRateFormPage(const std::string& orderId) {
@@ -105,7 +127,9 @@ std::string rateDetailPage(const std::string& orderId) {
     return page("评价详情", "<div id=\"J_RateDetail\">" + gbk("订单") + " " + orderId + "</div>");
 }
 
-std::string errorPage() { return page("出错了", "<p>" + gbk("系统繁忙，请稍后再试。") + "</p>"); }
+std::string errorPage() {
+    return page("出错了", "<p>" + gbk("系统繁忙，请稍后再试。") + "</p>");
+}
 
 std::string serverErrorPage() {
     return page("服务器错误", "<h1>500</h1><p>" + gbk("服务器内部错误") + "</p>");

@@ -28,8 +28,8 @@ public:
     // The selected rows, ascending.
     virtual std::vector<int> selectedRows() const = 0;
     // Reorders the rows, cells together, by `isBefore` on the texts of `column`.
-    virtual void sortRows(int column,
-                          const std::function<bool(std::string_view, std::string_view)>& isBefore) = 0;
+    virtual void sortRows(
+        int column, const std::function<bool(std::string_view, std::string_view)>& isBefore) = 0;
     virtual void setVisible(bool visible) = 0;
 };
 

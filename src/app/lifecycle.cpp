@@ -19,7 +19,9 @@ void quitProgram(Program& program) {
     endProgram(program);
 }
 
-void endProgram(Program& program) { program.controls.window.endProgram(); }
+void endProgram(Program& program) {
+    program.controls.window.endProgram();
+}
 
 void releaseSharedState(SharedState& state) {
     state.accountName.clear();
@@ -36,6 +38,8 @@ void onPopupWindowCreated(const Program& program, LoginPane& popupBrowser) {
     popupBrowser.navigate(program.state.popupAddress);
 }
 
-void onPopupWindowDestroyed(Program& program) { program.state.popupAddress.clear(); }
+void onPopupWindowDestroyed(Program& program) {
+    program.state.popupAddress.clear();
+}
 
 }  // namespace tesmira

@@ -12,14 +12,18 @@ void minimizeToTray(Program& program) {
     program.controls.trayIcon.showBalloon(program.state.accountName, gbk::trayBalloonText, 3000);
 }
 
-void restoreFromTray(Program& program) { program.controls.window.setWindowVisible(true); }
+void restoreFromTray(Program& program) {
+    program.controls.window.setWindowVisible(true);
+}
 
 bool showOrderMenu(Program& program, ListRole list) {
-    OrderList& control = list == ListRole::pending ? program.controls.pendingList : program.controls.ratedList;
+    OrderList& control =
+        list == ListRole::pending ? program.controls.pendingList : program.controls.ratedList;
     if (control.selectedRows().empty()) {
         return false;
     }
-    program.state.activeListName = list == ListRole::pending ? gbk::pendingListName : gbk::ratedListName;
+    program.state.activeListName =
+        list == ListRole::pending ? gbk::pendingListName : gbk::ratedListName;
     return true;
 }
 
@@ -29,8 +33,10 @@ bool showOrderMenu(Program& program, ListRole list) {
 void copyOrderNumber(Program& program) {
     Controls& c = program.controls;
     OrderList* list = nullptr;
-    if (program.state.activeListName == gbk::pendingListName) list = &c.pendingList;
-    if (program.state.activeListName == gbk::ratedListName) list = &c.ratedList;
+    if (program.state.activeListName == gbk::pendingListName)
+        list = &c.pendingList;
+    if (program.state.activeListName == gbk::ratedListName)
+        list = &c.ratedList;
     if (list == nullptr || list->selectedRows().size() != 1) {
         return;
     }

@@ -15,17 +15,18 @@ constexpr int pauseAfterEachOrderMs = 1000;
 std::optional<std::string> dealTimeOf(std::string_view page) {
     static const Pattern dataField(dealTimePattern);
     static const Pattern confirmElement(confirmTimePattern);
-    if (auto match = dataField.findFirst(page)) return match->group(1);
-    if (auto match = confirmElement.findFirst(page)) return match->group(1);
+    if (auto match = dataField.findFirst(page))
+        return match->group(1);
+    if (auto match = confirmElement.findFirst(page))
+        return match->group(1);
     return std::nullopt;
 }
 
 }  // namespace
 
 void sortPendingByTime(Program& program, int column) {
-    program.controls.pendingList.sortRows(column, [](std::string_view a, std::string_view b) {
-        return compareTimes(a, b) < 0;
-    });
+    program.controls.pendingList.sortRows(
+        column, [](std::string_view a, std::string_view b) { return compareTimes(a, b) < 0; });
 }
 
 void lookUpDeadlines(Program& program) {

@@ -13,10 +13,13 @@
 namespace tesmira {
 
 std::string soldOrdersQueryBody(int pageNumber, std::string_view sellerNumId) {
-    return "event_submit_do_query=1&closeorder_flag=1&isArchive=false&isArchiveDefault=0&user_type=1"
-           "&pageNum=" + std::to_string(pageNumber) +
+    return "event_submit_do_query=1&closeorder_flag=1&isArchive=false&isArchiveDefault=0&user_type="
+           "1"
+           "&pageNum=" +
+           std::to_string(pageNumber) +
            "&order=desc&order_type=orderList&isQueryMore=&select_shop_name=&isOwnOfficialShop=false"
-           "&sellerNumID=" + std::string(sellerNumId) +
+           "&sellerNumID=" +
+           std::string(sellerNumId) +
            "&from_flag=&timeStamp=&sessionID=&authType=1&auctionTitle=&bizOrderTimeBegin="
            "&bizOrderHourBegin=00&bizOrderMinBegin=&bizOrderTimeEnd=&bizOrderHourEnd=00"
            "&bizOrderMinEnd=&buyerNick=&auctionStatus=ALL&commentStatus=I_HAS_NOT_COMMENT"
@@ -47,7 +50,8 @@ void querySoldOrders(Program& program, int pageNumber) {
         c.loginBrowser.lower();
 
         std::string data = textBetween(answer, "window.data", "</script>");
-        if (data.empty()) data = textBetween(answer, "window.data", "</SCRIPT>");
+        if (data.empty())
+            data = textBetween(answer, "window.data", "</SCRIPT>");
         if (data.empty()) {
             return;
         }

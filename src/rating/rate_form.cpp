@@ -13,8 +13,8 @@ std::optional<RateForm> readRateForm(std::string_view page) {
     if (!head) {
         return std::nullopt;
     }
-    RateForm form{head->group(1), head->group(2), head->group(3), head->group(4),
-                  head->group(5), head->group(6), head->group(7), head->group(8),
+    RateForm form{head->group(1), head->group(2),  head->group(3),  head->group(4),
+                  head->group(5), head->group(6),  head->group(7),  head->group(8),
                   head->group(9), head->group(10), head->group(11), {}};
     for (const PatternMatch& item : itemPattern.findAll(page)) {
         form.items.push_back({item.group(1), item.group(2), item.group(3), item.group(4),
@@ -24,13 +24,15 @@ std::optional<RateForm> readRateForm(std::string_view page) {
     return form;
 }
 
-std::string ratingBody(const RateForm& form, std::string_view rateContent, std::string_view rateValue) {
+std::string ratingBody(const RateForm& form, std::string_view rateContent,
+                       std::string_view rateValue) {
     std::string body = "_tb_token_=" + form.tbToken + "&parentTradeId=" + form.parentTradeId +
                        "&raterType=" + form.raterType + "&raterUid=" + form.raterUid +
                        "&ratedUid=" + form.ratedUid + "&bizType=" + form.bizType +
                        "&needRateNum=" + form.needRateNum + "&buyerNick=" + form.buyerNick +
-                       "&sellerNick=" + form.sellerNick + "&event_submit_do_create_rate=" +
-                       form.eventSubmitDoCreateRate + "&action=" + form.action + "&good-all=on&";
+                       "&sellerNick=" + form.sellerNick +
+                       "&event_submit_do_create_rate=" + form.eventSubmitDoCreateRate +
+                       "&action=" + form.action + "&good-all=on&";
     const std::string content = encodeFormValue(rateContent);
     for (std::size_t i = 0; i < form.items.size(); ++i) {
         const RateFormItem& item = form.items[i];

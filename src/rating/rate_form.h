@@ -25,6 +25,7 @@ std::optional<RateForm> readRateForm(std::string_view page);
 // The head part with the values as found, then one part per item with the
 // caller's rating value and text in every item; the item texts and the
 // rating text percent-encoded.
-std::string ratingBody(const RateForm& form, std::string_view rateContent, std::string_view rateValue);
+std::string ratingBody(const RateForm& form, std::string_view rateContent,
+                       std::string_view rateValue);
 
 }  // namespace tesmira

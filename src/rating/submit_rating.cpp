@@ -10,11 +10,12 @@ namespace tesmira {
 
 bool submitRating(Program& program, std::string_view orderId, std::string_view rateContent,
                   std::string_view rateValue) {
-    const std::string rateAddress = "https://" + program.hosts.rateHost + "/remarkBuyer.jhtml?tradeID=";
+    const std::string rateAddress =
+        "https://" + program.hosts.rateHost + "/remarkBuyer.jhtml?tradeID=";
     // An order number from a page goes into the address encoded, so it cannot
     // bring parameters of its own; digits pass unchanged.
-    const std::string page = responseText(
-        httpExchange(program.state.httpRequest.get(), "get", rateAddress + encodeFormValue(orderId)));
+    const std::string page = responseText(httpExchange(program.state.httpRequest.get(), "get",
+                                                       rateAddress + encodeFormValue(orderId)));
     const auto form = readRateForm(page);
     if (!form) {
         return false;

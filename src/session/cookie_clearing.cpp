@@ -21,7 +21,8 @@ void clearMarketplaceCookies(CookieStore& store, std::string_view host) {
     std::size_t start = 0;
     while (start < listing.size()) {
         std::size_t end = listing.find(';', start);
-        if (end == std::string::npos) end = listing.size();
+        if (end == std::string::npos)
+            end = listing.size();
         const std::string name = cookieNameOf(listing.substr(start, end - start));
         start = end + 1;
         store.writeCookie(address, name, expiring);
@@ -36,9 +37,10 @@ void clearMarketplaceCookies(CookieStore& store, std::string_view host) {
     }
     for (const Cookie& cookie : leftOfTheDomain) {
         store.writeCookie("http://" + cookie.domain + cookie.path, cookie.name,
-                          cookie.hostOnly ? "deleted; expires=Fri, 1-Jan-1999 1:1:1 GMT; path=" + cookie.path
-                                          : "deleted; expires=Fri, 1-Jan-1999 1:1:1 GMT; path=" +
-                                                cookie.path + "; domain=" + cookie.domain);
+                          cookie.hostOnly
+                              ? "deleted; expires=Fri, 1-Jan-1999 1:1:1 GMT; path=" + cookie.path
+                              : "deleted; expires=Fri, 1-Jan-1999 1:1:1 GMT; path=" + cookie.path +
+                                    "; domain=" + cookie.domain);
     }
 }
 

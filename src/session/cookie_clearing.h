@@ -11,7 +11,8 @@
 namespace tesmira {
 
 // The expiring cookie text, and its form with a domain attribute.
-inline constexpr std::string_view expiringCookieText = "deleted; expires=Fri, 1-Jan-1999 1:1:1 GMT; path=/;";
+inline constexpr std::string_view expiringCookieText =
+    "deleted; expires=Fri, 1-Jan-1999 1:1:1 GMT; path=/;";
 
 // The merged listing of the cookies the store holds for `host`: those that
 // scripts may see, then those that include the HttpOnly ones. Both are read

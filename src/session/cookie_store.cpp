@@ -29,8 +29,10 @@ std::string lowerAscii(std::string_view text) {
 }
 
 std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -50,11 +52,14 @@ Address addressOf(std::string_view address) {
     }
     const std::size_t pathStart = address.find_first_of("/?#");
     std::string_view host = address.substr(0, pathStart);
-    if (const auto at = host.rfind('@'); at != std::string_view::npos) host.remove_prefix(at + 1);
-    if (const auto colon = host.rfind(':'); colon != std::string_view::npos) host = host.substr(0, colon);
+    if (const auto at = host.rfind('@'); at != std::string_view::npos)
+        host.remove_prefix(at + 1);
+    if (const auto colon = host.rfind(':'); colon != std::string_view::npos)
+        host = host.substr(0, colon);
     parts.host = lowerAscii(host);
     if (pathStart != std::string_view::npos && address[pathStart] == '/') {
-        parts.path = std::string(address.substr(pathStart, address.find_first_of("?#", pathStart) - pathStart));
+        parts.path = std::string(
+            address.substr(pathStart, address.find_first_of("?#", pathStart) - pathStart));
     }
     return parts;
 }
@@ -68,8 +73,10 @@ bool domainMatches(const Cookie& cookie, const std::string& host) {
 }
 
 bool pathMatches(const Cookie& cookie, const std::string& path) {
-    if (path == cookie.path) return true;
-    if (!path.starts_with(cookie.path)) return false;
+    if (path == cookie.path)
+        return true;
+    if (!path.starts_with(cookie.path))
+        return false;
     return cookie.path.ends_with('/') || path[cookie.path.size()] == '/';
 }
 
@@ -79,7 +86,9 @@ std::string defaultPath(const std::string& requestPath) {
     return slash == 0 || slash == std::string::npos ? "/" : requestPath.substr(0, slash);
 }
 
-bool isTrue(std::string_view field) { return field == "TRUE"; }
+bool isTrue(std::string_view field) {
+    return field == "TRUE";
+}
 
 }  // namespace
 
@@ -166,7 +175,8 @@ bool CookieStore::writeCookie(std::string_view address, std::string_view name,
     bool first = true;
     while (start <= data.size()) {
         std::size_t end = data.find(';', start);
-        if (end == std::string_view::npos) end = data.size();
+        if (end == std::string_view::npos)
+            end = data.size();
         const std::string_view part = trimmed(data.substr(start, end - start));
         start = end + 1;
         if (first) {
@@ -176,15 +186,17 @@ bool CookieStore::writeCookie(std::string_view address, std::string_view name,
         }
         const std::size_t equals = part.find('=');
         const std::string key = lowerAscii(trimmed(part.substr(0, equals)));
-        const std::string_view value =
-            equals == std::string_view::npos ? std::string_view() : trimmed(part.substr(equals + 1));
+        const std::string_view value = equals == std::string_view::npos
+                                           ? std::string_view()
+                                           : trimmed(part.substr(equals + 1));
         if (key == "expires") {
             cookie.expires = cookieDateSeconds(value);
         } else if (key == "path" && value.starts_with('/')) {
             cookie.path = std::string(value);
         } else if (key == "domain" && !value.empty()) {
             std::string domain = lowerAscii(value);
-            if (domain.starts_with('.')) domain.erase(0, 1);
+            if (domain.starts_with('.'))
+                domain.erase(0, 1);
             cookie.domain = domain;
             cookie.hostOnly = false;
         } else if (key == "secure") {
@@ -211,7 +223,8 @@ std::vector<std::string> CookieStore::netscapeLines() const {
         line += (cookie.hostOnly ? "" : ".") + cookie.domain;
         line += cookie.hostOnly ? "\tFALSE\t" : "\tTRUE\t";
         line += cookie.path + (cookie.secure ? "\tTRUE\t" : "\tFALSE\t");
-        line += std::to_string(cookie.expires.value_or(0)) + "\t" + cookie.name + "\t" + cookie.value;
+        line +=
+            std::to_string(cookie.expires.value_or(0)) + "\t" + cookie.name + "\t" + cookie.value;
         lines.push_back(std::move(line));
     }
     return lines;
@@ -230,22 +243,26 @@ void CookieStore::replaceWithNetscapeLines(const std::vector<std::string>& lines
         std::vector<std::string_view> fields;
         for (std::size_t start = 0; fields.size() < 6;) {
             const std::size_t tab = line.find('\t', start);
-            if (tab == std::string_view::npos) break;
+            if (tab == std::string_view::npos)
+                break;
             fields.push_back(line.substr(start, tab - start));
             start = tab + 1;
-            if (fields.size() == 6) fields.push_back(line.substr(start));
+            if (fields.size() == 6)
+                fields.push_back(line.substr(start));
         }
         if (fields.size() != 7) {
             continue;
         }
         cookie.domain = lowerAscii(fields[0]);
-        if (cookie.domain.starts_with('.')) cookie.domain.erase(0, 1);
+        if (cookie.domain.starts_with('.'))
+            cookie.domain.erase(0, 1);
         cookie.hostOnly = !isTrue(fields[1]);
         cookie.path = std::string(fields[2]);
         cookie.secure = isTrue(fields[3]);
         const std::string expires(fields[4]);
         const long long seconds = std::strtoll(expires.c_str(), nullptr, 10);
-        if (seconds != 0) cookie.expires = seconds;
+        if (seconds != 0)
+            cookie.expires = seconds;
         cookie.name = std::string(fields[5]);
         cookie.value = std::string(fields[6]);
         incoming.push_back(std::move(cookie));

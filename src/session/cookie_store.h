@@ -17,8 +17,8 @@ namespace tesmira {
 struct Cookie {
     std::string name;
     std::string value;
-    std::string domain;     // lower case, without a leading dot
-    bool hostOnly = true;   // sent to `domain` alone, not to its subdomains
+    std::string domain;    // lower case, without a leading dot
+    bool hostOnly = true;  // sent to `domain` alone, not to its subdomains
     std::string path = "/";
     std::optional<std::int64_t> expires;  // seconds since 1970 UTC; none for a session cookie
     bool secure = false;

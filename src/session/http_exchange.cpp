@@ -23,7 +23,8 @@ struct HeaderList {
     ~HeaderList() { curl_slist_free_all(list); }
     bool add(const std::string& line) {
         curl_slist* grown = curl_slist_append(list, line.c_str());
-        if (grown == nullptr) return false;
+        if (grown == nullptr)
+            return false;
         list = grown;
         return true;
     }
@@ -35,7 +36,8 @@ struct HttpRequest::Handle {
     CURL* curl = nullptr;
     std::string extraCa;
     ~Handle() {
-        if (curl != nullptr) curl_easy_cleanup(curl);
+        if (curl != nullptr)
+            curl_easy_cleanup(curl);
     }
 };
 
@@ -48,7 +50,8 @@ HttpRequest::HttpRequest(CookieStore& cookies, HttpRequestOptions options)
     handle_->curl = curl_easy_init();
     if (!options_.extraCaFile.empty()) {
         std::ifstream in(options_.extraCaFile, std::ios::binary);
-        handle_->extraCa.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        handle_->extraCa.assign(std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>());
     }
 }
 
@@ -66,20 +69,24 @@ std::string HttpRequest::exchange(std::string_view verb, std::string_view addres
     std::string answer;
     HeaderList headerList;
     for (const HttpHeader& header : headers) {
-        if (!headerList.add(header.name + ": " + header.value)) return {};
+        if (!headerList.add(header.name + ": " + header.value))
+            return {};
     }
     // libcurl would otherwise add "Expect: 100-continue" to larger bodies.
-    if (!headerList.add("Expect:")) return {};
+    if (!headerList.add("Expect:"))
+        return {};
 
     const std::string url(address);
     bool ok = curl_easy_setopt(curl, CURLOPT_URL, url.c_str()) == CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https") == CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L) == CURLE_OK;
-    ok = ok && curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, options_.followRedirects ? 1L : 0L) == CURLE_OK;
+    ok = ok && curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, options_.followRedirects ? 1L : 0L) ==
+                   CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 20L) == CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_ACCEPT_ENCODING, "") == CURLE_OK;
-    ok = ok && curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, options_.connectTimeoutMs) == CURLE_OK;
+    ok = ok &&
+         curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, options_.connectTimeoutMs) == CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, options_.totalTimeoutMs) == CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L) == CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L) == CURLE_OK;
@@ -87,7 +94,8 @@ std::string HttpRequest::exchange(std::string_view verb, std::string_view addres
     ok = ok && curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, appendBody) == CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_WRITEDATA, &answer) == CURLE_OK;
     if (!options_.userAgent.empty()) {
-        ok = ok && curl_easy_setopt(curl, CURLOPT_USERAGENT, options_.userAgent.c_str()) == CURLE_OK;
+        ok =
+            ok && curl_easy_setopt(curl, CURLOPT_USERAGENT, options_.userAgent.c_str()) == CURLE_OK;
     }
     if (!handle_->extraCa.empty()) {
         // The simulator's authority beside the system's: the system's
@@ -120,10 +128,12 @@ std::string HttpRequest::exchange(std::string_view verb, std::string_view addres
 
     const CURLcode result = curl_easy_perform(curl);
     char* redirect = nullptr;
-    redirectAddress_ = result == CURLE_OK && curl_easy_getinfo(curl, CURLINFO_REDIRECT_URL, &redirect) == CURLE_OK &&
-                               redirect != nullptr
-                           ? redirect
-                           : "";
+    redirectAddress_ =
+        result == CURLE_OK &&
+                curl_easy_getinfo(curl, CURLINFO_REDIRECT_URL, &redirect) == CURLE_OK &&
+                redirect != nullptr
+            ? redirect
+            : "";
 
     long connects = 0;
     if (curl_easy_getinfo(curl, CURLINFO_NUM_CONNECTS, &connects) == CURLE_OK) {

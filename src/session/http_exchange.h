@@ -20,8 +20,8 @@ struct HttpHeader {
 };
 
 struct HttpRequestOptions {
-    std::string userAgent;      // sent where a request names none: the browser pane's
-    std::string extraCaFile;    // a certificate authority trusted besides the system's
+    std::string userAgent;    // sent where a request names none: the browser pane's
+    std::string extraCaFile;  // a certificate authority trusted besides the system's
     long connectTimeoutMs = 15000;
     long totalTimeoutMs = 60000;  // a stalled answer must not freeze the program for ever
     bool followRedirects = true;  // a browser pane follows them itself, one page at a time

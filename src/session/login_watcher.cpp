@@ -11,11 +11,15 @@ bool contains(std::string_view address, const std::string& text) {
     return address.find(text) != std::string_view::npos;
 }
 
-bool isHomePage(const Program& p, std::string_view a) { return contains(a, p.hosts.homeHost + "/my_taobao.htm"); }
+bool isHomePage(const Program& p, std::string_view a) {
+    return contains(a, p.hosts.homeHost + "/my_taobao.htm");
+}
 bool isErrorPage(const Program& p, std::string_view a) {
     return contains(a, "http://" + p.hosts.errorHost + "/error2.html");
 }
-bool isSecurityCheck(const Program& p, std::string_view a) { return contains(a, p.hosts.securityHost + "/query.htm"); }
+bool isSecurityCheck(const Program& p, std::string_view a) {
+    return contains(a, p.hosts.securityHost + "/query.htm");
+}
 bool isLoginPage(const Program& p, std::string_view a) {
     return contains(a, p.hosts.loginHost + "/member/login.jhtml");
 }

@@ -10,7 +10,8 @@ namespace tesmira {
 // The account's profile on its home page: the avatar address (group 1), the
 // account's name (2) and its numeric id (3).
 inline constexpr std::string_view profilePattern =
-    "\xB1\xE0\xBC\xAD\xD7\xCA\xC1\xCF</span>.*?src=\"//(.*?)\">.*?value=\"(.*?)\".*?value=\"(.*?)\"";  // 编辑资料</span>...
+    "\xB1\xE0\xBC\xAD\xD7\xCA\xC1\xCF</span>.*?src=\"//"
+    "(.*?)\">.*?value=\"(.*?)\".*?value=\"(.*?)\"";  // 编辑资料</span>...
 
 // Turns the logged-in home page into a working session: the profile, the
 // account's settings, the avatar in the title, icon and tray, then the

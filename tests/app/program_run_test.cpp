@@ -6,16 +6,16 @@
 
 #include <algorithm>
 
-#include "orders/sold_orders_query.h"
-#include "session/session_start.h"
-#include "settings/settings_file.h"
 #include "app/lifecycle.h"
 #include "app/window_chrome.h"
 #include "orders/deadline_lookup.h"
+#include "orders/rating_schedule.h"
+#include "orders/sold_orders_query.h"
+#include "rating/rating_commands.h"
 #include "rating/submit_rating.h"
 #include "session/login_watcher.h"
-#include "orders/rating_schedule.h"
-#include "rating/rating_commands.h"
+#include "session/session_start.h"
+#include "settings/settings_file.h"
 #include "settings/settings_store.h"
 #include "support/gbk_text.h"
 #include "support/marketplace_fixture.h"
@@ -31,7 +31,8 @@ std::vector<marketsim::LoggedRequest> requestsTo(const marketsim::Marketplace& m
                                                  const std::string& path) {
     std::vector<marketsim::LoggedRequest> found;
     for (auto& logged : const_cast<marketsim::Marketplace&>(marketplace).log().requests()) {
-        if (logged.path() == path) found.push_back(logged);
+        if (logged.path() == path)
+            found.push_back(logged);
     }
     return found;
 }
@@ -92,11 +93,13 @@ TEST_F(ProgramRun, ThreePagesOfOrdersFillTheListsAndTheDeadlines) {
     ASSERT_EQ(queries.size(), 3u);
     for (int page = 1; page <= 3; ++page) {
         EXPECT_EQ(queries[page - 1].body, soldOrdersQueryBody(page, "2208812345"));
-        EXPECT_EQ(queries[page - 1].target, "/trade/itemlist/list_sold_items.htm?commentStatus=I_HAS_NOT_COMMENT");
+        EXPECT_EQ(queries[page - 1].target,
+                  "/trade/itemlist/list_sold_items.htm?commentStatus=I_HAS_NOT_COMMENT");
     }
 
     std::vector<std::string> pendingIds, ratedIds;
-    for (const auto& order : orders) (order.buyerRated ? ratedIds : pendingIds).push_back(order.orderId);
+    for (const auto& order : orders)
+        (order.buyerRated ? ratedIds : pendingIds).push_back(order.orderId);
     // Rows go in at the top, page after page; the sort by deal time then puts
     // the oldest deal first, which is the order the marketplace listed last.
     std::reverse(ratedIds.begin(), ratedIds.end());
@@ -143,8 +146,9 @@ protected:
 };
 
 TEST_F(AutomaticRating, TheTickRatesTheOrdersUnderTheThresholdOnly) {
-    EXPECT_EQ(pendingList.column(0), (std::vector<std::string>{"3100000000000004", "3100000000000001",
-                                                               "3100000000000002", "3100000000000003"}));
+    EXPECT_EQ(pendingList.column(0),
+              (std::vector<std::string>{"3100000000000004", "3100000000000001", "3100000000000002",
+                                        "3100000000000003"}));
     loop.advance(60000);
 
     const auto ratings = marketplace->site().ratings();
@@ -164,7 +168,8 @@ TEST_F(AutomaticRating, TheTickRatesTheOrdersUnderTheThresholdOnly) {
     EXPECT_EQ(posts[1].method, "POST");
     EXPECT_EQ(posts[1].body, test::expectedRatingBody(form, "1", gbk("欢迎光临！")));
 
-    EXPECT_EQ(pendingList.column(0), (std::vector<std::string>{"3100000000000002", "3100000000000003"}));
+    EXPECT_EQ(pendingList.column(0),
+              (std::vector<std::string>{"3100000000000002", "3100000000000003"}));
     EXPECT_EQ(pendingList.cellText(0, 3), gbk("5.0天")) << "4.96 days left shows 5.0 and waits";
     EXPECT_EQ(pendingList.cellText(1, 3), gbk("10.0天"));
     EXPECT_EQ(autoRateTimer->interval(), 60000);
@@ -174,8 +179,10 @@ TEST_F(AutomaticRating, TheNextTicksRateEachOrderOnce) {
     loop.advance(60000);
     loop.advance(3 * 3600 * 1000);  // 4.96 falls under 5 within minutes; 10 days left stays
     std::vector<std::string> rated;
-    for (const auto& rating : marketplace->site().ratings()) rated.push_back(rating.orderId);
-    EXPECT_EQ(rated, (std::vector<std::string>{"3100000000000004", "3100000000000001", "3100000000000002"}));
+    for (const auto& rating : marketplace->site().ratings())
+        rated.push_back(rating.orderId);
+    EXPECT_EQ(rated, (std::vector<std::string>{"3100000000000004", "3100000000000001",
+                                               "3100000000000002"}));
     EXPECT_EQ(pendingList.column(0), std::vector<std::string>{"3100000000000003"});
 }
 
@@ -194,10 +201,12 @@ TEST_F(RatingByHand, TheOrderMenuOverPendingListRatesTheLastSelectedFirst) {
     rateSelectedOrders(*program);
 
     std::vector<std::string> rated;
-    for (const auto& rating : marketplace->site().ratings()) rated.push_back(rating.orderId);
+    for (const auto& rating : marketplace->site().ratings())
+        rated.push_back(rating.orderId);
     EXPECT_EQ(rated, (std::vector<std::string>{before[7], before[5], before[2]}));
     std::vector<std::string> rest = before;
-    for (int row : {7, 5, 2}) rest.erase(rest.begin() + row);
+    for (int row : {7, 5, 2})
+        rest.erase(rest.begin() + row);
     EXPECT_EQ(pendingList.column(0), rest);
     EXPECT_EQ(statusBar.parts[1], gbk("全部订单已评价完成！"));
     EXPECT_TRUE(program->state.activeListName.empty());
@@ -218,7 +227,8 @@ TEST_F(RatingByHand, TheOrderMenuOverRatedListUsesThePresetsThenShowsTheRatings)
     EXPECT_EQ(ratings[1].orderId, ids[0]);
     EXPECT_EQ(ratings[1].rateContent, gbk("恶意差评"));
     EXPECT_EQ(ratings[1].rateValue, "-1");
-    EXPECT_EQ(popup.shown, std::vector<std::string>{"https://" + program->hosts.rateHost + "/myRate.htm"});
+    EXPECT_EQ(popup.shown,
+              std::vector<std::string>{"https://" + program->hosts.rateHost + "/myRate.htm"});
     EXPECT_TRUE(program->state.popupAddress.empty()) << "emptied when the popup closed";
     EXPECT_EQ(ratedList.rowCount(), static_cast<int>(ids.size()) - 2);
 }
@@ -233,11 +243,13 @@ TEST_F(RatingByHand, DoubleClicksRateOneOrder) {
 
     const std::string ratedOrder = ratedList.cellText(1, 0);
     ratedList.select({1});
-    popup.onOpen = [&] { EXPECT_GE(ratedList.findRow(ratedOrder), 0) << "removed only after the popup"; };
+    popup.onOpen = [&] {
+        EXPECT_GE(ratedList.findRow(ratedOrder), 0) << "removed only after the popup";
+    };
     ratedDoubleClick(*program);
     EXPECT_EQ(ratedList.findRow(ratedOrder), -1);
-    EXPECT_EQ(popup.shown.back(),
-              "https://" + program->hosts.rateHost + "/RateDetailSeller.htm?parentTradeId=" + ratedOrder);
+    EXPECT_EQ(popup.shown.back(), "https://" + program->hosts.rateHost +
+                                      "/RateDetailSeller.htm?parentTradeId=" + ratedOrder);
     EXPECT_EQ(program->state.activeListName, gbk("超级列表2"));
 
     // A refused rating by double click leaves its row.
@@ -252,7 +264,8 @@ TEST_F(RatingByHand, DoubleClicksRateOneOrder) {
 
 class Fallbacks : public ProgramRun {
 protected:
-    void startWith(std::vector<marketsim::FaultRule> faults, int orderCount = 37, int verificationOn = 0) {
+    void startWith(std::vector<marketsim::FaultRule> faults, int orderCount = 37,
+                   int verificationOn = 0) {
         marketsim::Scenario scenario;
         scenario.orders = marketsim::Scenario::sampleOrders(orderCount);
         scenario.faults = std::move(faults);
@@ -261,7 +274,8 @@ protected:
     }
     int filledRows() const {
         int filled = 0;
-        for (int row = 0; row < pendingList.rowCount(); ++row) filled += !pendingList.cellText(row, 2).empty();
+        for (int row = 0; row < pendingList.rowCount(); ++row)
+            filled += !pendingList.cellText(row, 2).empty();
         return filled;
     }
 };
@@ -269,10 +283,12 @@ protected:
 TEST_F(Fallbacks, AnEmptyQueryAnswerSendsThePaneToTheSoldItemsPageWhoseLoadRunsTheLookup) {
     startWith({{marketsim::Endpoint::soldOrdersQuery, marketsim::FaultKind::emptyBody, 1}});
     logInThroughThePane();
-    EXPECT_EQ(pane->navigations.back(), "https://" + program->hosts.tradeHost + "/trade/itemlist/list_sold_items.htm");
+    EXPECT_EQ(pane->navigations.back(),
+              "https://" + program->hosts.tradeHost + "/trade/itemlist/list_sold_items.htm");
     EXPECT_EQ(pendingList.rowCount(), 0) << "nothing was listed";
     EXPECT_EQ(requestsTo(*marketplace, "/trade/itemlist/list_sold_items.htm").back().method, "GET");
-    EXPECT_TRUE(std::count(statusBar.history.begin(), statusBar.history.end(), gbk("验证码验证成功！")) == 1);
+    EXPECT_TRUE(std::count(statusBar.history.begin(), statusBar.history.end(),
+                           gbk("验证码验证成功！")) == 1);
     EXPECT_EQ(statusBar.parts[1], gbk("数据读取完成！")) << "the lookup ran, on an empty list";
     EXPECT_EQ(autoRateTimer->interval(), 60000);
 }
@@ -288,7 +304,8 @@ TEST_F(Fallbacks, AnEmptyDetailAnswerStopsTheLookupWithTheTimersStopped) {
     EXPECT_EQ(autoRateTimer->interval(), 0);
     EXPECT_EQ(refreshTimer->interval(), 0);
     EXPECT_EQ(statusBar.parts[1], gbk("正在读取评价到期时间！"));
-    EXPECT_EQ(pane->navigations.back(), "https://" + program->hosts.tradeHost + "/trade/detail/trade_item_detail.htm");
+    EXPECT_EQ(pane->navigations.back(),
+              "https://" + program->hosts.tradeHost + "/trade/detail/trade_item_detail.htm");
 }
 
 TEST_F(Fallbacks, AVerificationPageShowsThePaneAndTheTradePageAfterItResumesTheLookup) {

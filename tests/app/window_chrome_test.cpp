@@ -15,8 +15,10 @@ class WindowChrome : public test::ProgramTest {
 protected:
     void SetUp() override {
         startOffline();
-        for (const char* id : {"1001", "1002", "1003"}) pendingList.insertRow(pendingList.rowCount(), id);
-        for (const char* id : {"2001", "2002"}) ratedList.insertRow(ratedList.rowCount(), id);
+        for (const char* id : {"1001", "1002", "1003"})
+            pendingList.insertRow(pendingList.rowCount(), id);
+        for (const char* id : {"2001", "2002"})
+            ratedList.insertRow(ratedList.rowCount(), id);
     }
 };
 
@@ -69,7 +71,8 @@ TEST_F(WindowChrome, CopyingTakesTheCurrentRowOfTheListTheMenuWasOpenedOver) {
         showOrderMenu(*program, c.menuOver);
         copyOrderNumber(*program);
         EXPECT_EQ(clipboard.text, c.copied) << c.name;
-        EXPECT_EQ(statusBar.parts[1], c.copied.empty() ? "" : c.copied + gbk(" 复制成功")) << c.name;
+        EXPECT_EQ(statusBar.parts[1], c.copied.empty() ? "" : c.copied + gbk(" 复制成功"))
+            << c.name;
     }
 }
 
@@ -77,7 +80,8 @@ TEST_F(WindowChrome, ThePopupShowsItsAddressAndEmptiesItWhenClosed) {
     test::MemoryPane popupBrowser(loop, cookies, {});
     program->state.popupAddress = "https://rate.taobao.com/myRate.htm";
     onPopupWindowCreated(*program, popupBrowser);
-    EXPECT_EQ(popupBrowser.navigations, std::vector<std::string>{"https://rate.taobao.com/myRate.htm"});
+    EXPECT_EQ(popupBrowser.navigations,
+              std::vector<std::string>{"https://rate.taobao.com/myRate.htm"});
     onPopupWindowDestroyed(*program);
     EXPECT_TRUE(program->state.popupAddress.empty());
 }

@@ -32,9 +32,9 @@ protected:
     }
 
     bool post(const std::string& parentTradeId, const std::string& body) {
-        const std::string answer = exchange(
-            "POST", https(hosts.rateHost, "/remarkBuyer.jhtml?tradeID=" + parentTradeId),
-            ratingPostHeaders(hosts.rateHost, body.size()), body);
+        const std::string answer =
+            exchange("POST", https(hosts.rateHost, "/remarkBuyer.jhtml?tradeID=" + parentTradeId),
+                     ratingPostHeaders(hosts.rateHost, body.size()), body);
         return answer.find(test::gbk("评价成功 - 淘！我喜欢")) != std::string::npos;
     }
 
@@ -45,10 +45,13 @@ TEST_F(SimulatedMarketplace, ListsTheUnratedOrdersFifteenToAPage) {
     const Pattern rows(soldOrderRowPattern);
     std::vector<std::size_t> perPage;
     for (int page = 1; page <= 3; ++page) {
-        const std::string answer = exchange(
-            "POST", https(hosts.tradeHost, "/trade/itemlist/list_sold_items.htm?commentStatus=I_HAS_NOT_COMMENT"),
-            soldOrdersQueryHeaders(),
-            "pageNum=" + std::to_string(page) + "&sellerNumID=2208812345&commentStatus=I_HAS_NOT_COMMENT");
+        const std::string answer =
+            exchange("POST",
+                     https(hosts.tradeHost,
+                           "/trade/itemlist/list_sold_items.htm?commentStatus=I_HAS_NOT_COMMENT"),
+                     soldOrdersQueryHeaders(),
+                     "pageNum=" + std::to_string(page) +
+                         "&sellerNumID=2208812345&commentStatus=I_HAS_NOT_COMMENT");
         perPage.push_back(rows.findAll(textBetween(answer, "window.data", "</script>")).size());
     }
     EXPECT_EQ(perPage, (std::vector<std::size_t>{15, 15, 7}));
@@ -65,7 +68,8 @@ TEST_F(SimulatedMarketplace, TakesARatingWhoseBodyMatchesTheForm) {
     EXPECT_EQ(ratings[0].rateValue, "1");
     EXPECT_EQ(ratings[0].rateContent, content);
     EXPECT_EQ(ratings[0].items, 2);
-    EXPECT_FALSE(post(form.parentTradeId, test::expectedRatingBody(form, "1", content))) << "rated once only";
+    EXPECT_FALSE(post(form.parentTradeId, test::expectedRatingBody(form, "1", content)))
+        << "rated once only";
 }
 
 TEST_F(SimulatedMarketplace, RefusesARatingThatDiffersFromTheForm) {
@@ -74,7 +78,11 @@ TEST_F(SimulatedMarketplace, RefusesARatingThatDiffersFromTheForm) {
         std::function<std::string(const marketsim::RateFormFields&)> body;
     };
     const Case cases[] = {
-        {"another token", [](auto form) { form.tbToken = "forged"; return test::expectedRatingBody(form, "1", "x"); }},
+        {"another token",
+         [](auto form) {
+             form.tbToken = "forged";
+             return test::expectedRatingBody(form, "1", "x");
+         }},
         {"a rating value of 2", [](auto form) { return test::expectedRatingBody(form, "2", "x"); }},
         {"the title unencoded",
          [](auto form) {
@@ -94,22 +102,27 @@ TEST_F(SimulatedMarketplace, RefusesARatingThatDiffersFromTheForm) {
         EXPECT_FALSE(post(form.parentTradeId, c.body(form))) << c.name;
     }
     EXPECT_TRUE(marketplace->site().ratings().empty());
-    EXPECT_TRUE(post(form.parentTradeId, test::expectedRatingBody(form, "-1", ""))) << "the form is still open";
+    EXPECT_TRUE(post(form.parentTradeId, test::expectedRatingBody(form, "-1", "")))
+        << "the form is still open";
 }
 
 TEST_F(SimulatedMarketplace, AsksForAVerificationCodeAndLetsTheSellerThrough) {
     marketplace->site().configure([](marketsim::Scenario& s) { s.verificationOnRequest = 2; });
-    const std::string detail = "/trade/detail/trade_order_detail.htm?biz_order_id=" + orders[0].orderId;
+    const std::string detail =
+        "/trade/detail/trade_order_detail.htm?biz_order_id=" + orders[0].orderId;
     EXPECT_FALSE(exchange("get", https(hosts.buyerTradeHost, detail)).empty());
-    EXPECT_TRUE(exchange("get", https(hosts.buyerTradeHost, detail)).empty()) << "the second data request";
+    EXPECT_TRUE(exchange("get", https(hosts.buyerTradeHost, detail)).empty())
+        << "the second data request";
 
-    const std::string trade = exchange("get", https(hosts.tradeHost, "/trade/itemlist/list_sold_items.htm"));
-    EXPECT_NE(trade.find("J_CheckForm"), std::string::npos) << "the trade page sends to the verification";
+    const std::string trade =
+        exchange("get", https(hosts.tradeHost, "/trade/itemlist/list_sold_items.htm"));
+    EXPECT_NE(trade.find("J_CheckForm"), std::string::npos)
+        << "the trade page sends to the verification";
     EXPECT_EQ(requestsTo("/query.htm").back().hostName(), "sec.market.localhost");
 
-    const std::string after = exchange("POST", https(hosts.securityHost, "/query.htm"),
-                                       {{"Content-Type", "application/x-www-form-urlencoded"}},
-                                       "checkCode=8421");
+    const std::string after =
+        exchange("POST", https(hosts.securityHost, "/query.htm"),
+                 {{"Content-Type", "application/x-www-form-urlencoded"}}, "checkCode=8421");
     EXPECT_EQ(requestsTo("/trade/detail/trade_item_detail.htm").back().hostName(),
               "tradearchive.market.localhost");
     EXPECT_FALSE(marketplace->site().verificationPending());

@@ -21,7 +21,8 @@ TEST_F(DeadlineLookup, RowsThatHaveTheirTimesCostNoRequestAndAreSorted) {
         pendingList.setCellText(row, 2, time);
     }
     lookUpDeadlines(*program);
-    EXPECT_EQ(pendingList.column(0), (std::vector<std::string>{"3", "2", "1"})) << "the earliest first";
+    EXPECT_EQ(pendingList.column(0), (std::vector<std::string>{"3", "2", "1"}))
+        << "the earliest first";
     EXPECT_TRUE(pause.pauses.empty());
     EXPECT_EQ(statusBar.parts[1], gbk("数据读取完成！"));
     EXPECT_EQ(refreshTimer->intervalsSet, (std::vector<int>{0, 120000}));
@@ -35,7 +36,9 @@ TEST_F(DeadlineLookup, AFailedRequestStopsAtItsRowAndSendsThePaneToATradePage) {
     pendingList.setCellText(0, 2, "2016-03-01 12:30:45");
     lookUpDeadlines(*program);
     EXPECT_TRUE(pendingList.cellText(1, 2).empty());
-    EXPECT_EQ(pane->navigations, std::vector<std::string>{"https://trade.taobao.com/trade/detail/trade_item_detail.htm"});
+    EXPECT_EQ(
+        pane->navigations,
+        std::vector<std::string>{"https://trade.taobao.com/trade/detail/trade_item_detail.htm"});
     EXPECT_EQ(statusBar.parts[1], gbk("正在读取评价到期时间！"));
     EXPECT_EQ(autoRateTimer->interval(), 0);
 }

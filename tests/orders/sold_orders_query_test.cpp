@@ -11,10 +11,12 @@ namespace {
 
 using test::gbk;
 
-std::vector<marketsim::SoldOrderRow> rows(int count, int firstId = 1, const char* status = "双方未评") {
+std::vector<marketsim::SoldOrderRow> rows(int count, int firstId = 1,
+                                          const char* status = "双方未评") {
     std::vector<marketsim::SoldOrderRow> made;
     for (int i = 0; i < count; ++i) {
-        made.push_back({std::to_string(5000 + firstId + i), "buyer" + std::to_string(firstId + i), gbk(status)});
+        made.push_back({std::to_string(5000 + firstId + i), "buyer" + std::to_string(firstId + i),
+                        gbk(status)});
     }
     return made;
 }
@@ -22,7 +24,8 @@ std::vector<marketsim::SoldOrderRow> rows(int count, int firstId = 1, const char
 class SoldOrdersQuery : public test::ProgramTest {
 protected:
     // Runs the query from page 1 against answers made per page number.
-    void run(std::function<std::string(int)> answer, std::vector<marketsim::FaultRule> faults = {}) {
+    void run(std::function<std::string(int)> answer,
+             std::vector<marketsim::FaultRule> faults = {}) {
         marketsim::Scenario scenario;
         scenario.faults = std::move(faults);
         scenario.soldOrdersAnswer = std::move(answer);
@@ -58,7 +61,9 @@ struct ChainCase {
     int refreshInterval, autoRateInterval;
 };
 
-void PrintTo(const ChainCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ChainCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PageChaining : public SoldOrdersQuery, public testing::WithParamInterface<ChainCase> {};
 
@@ -74,30 +79,66 @@ TEST_P(PageChaining, GoesOnWhileAPageBringsFifteenRows) {
 INSTANTIATE_TEST_SUITE_P(
     Pages, PageChaining,
     testing::Values(
-        ChainCase{"FifteenRowsSayingPage2", [](int page) {
-             return page == 1 ? marketsim::soldOrdersAnswer(rows(15), 2) : marketsim::soldOrdersAnswer(rows(3, 100), page);
-         }, {1, 3}, 1, 120000, 60000},
-        ChainCase{"FifteenRowsWithoutAPageNumber", [](int page) {
-             return page == 1 ? marketsim::soldOrdersAnswer(rows(15), -1) : marketsim::soldOrdersAnswer({}, page);
-         }, {1, 17}, 1, 120000, 60000},
-        ChainCase{"FourteenRows", [](int page) { return marketsim::soldOrdersAnswer(rows(14), page); }, {1}, 1, 120000, 60000},
-        ChainCase{"NoRows", [](int page) { return marketsim::soldOrdersAnswer({}, page); }, {1}, 1, 120000, 60000},
-        ChainCase{"SixteenRows", [](int page) { return marketsim::soldOrdersAnswer(rows(16), page); }, {1}, 0, 600000, 60000},
+        ChainCase{"FifteenRowsSayingPage2",
+                  [](int page) {
+                      return page == 1 ? marketsim::soldOrdersAnswer(rows(15), 2)
+                                       : marketsim::soldOrdersAnswer(rows(3, 100), page);
+                  },
+                  {1, 3},
+                  1,
+                  120000,
+                  60000},
+        ChainCase{"FifteenRowsWithoutAPageNumber",
+                  [](int page) {
+                      return page == 1 ? marketsim::soldOrdersAnswer(rows(15), -1)
+                                       : marketsim::soldOrdersAnswer({}, page);
+                  },
+                  {1, 17},
+                  1,
+                  120000,
+                  60000},
+        ChainCase{"FourteenRows",
+                  [](int page) { return marketsim::soldOrdersAnswer(rows(14), page); },
+                  {1},
+                  1,
+                  120000,
+                  60000},
+        ChainCase{"NoRows",
+                  [](int page) { return marketsim::soldOrdersAnswer({}, page); },
+                  {1},
+                  1,
+                  120000,
+                  60000},
+        ChainCase{"SixteenRows",
+                  [](int page) { return marketsim::soldOrdersAnswer(rows(16), page); },
+                  {1},
+                  0,
+                  600000,
+                  60000},
         ChainCase{"NoScriptEnd", [](int) { return std::string("window.data = {}"); }, {1}, 0, 0, 0},
         // A page naming an earlier page would send the chain round for ever.
-        ChainCase{"FifteenRowsSayingPage0", [](int) { return marketsim::soldOrdersAnswer(rows(15), 0); }, {1}, 1, 120000, 60000}),
+        ChainCase{"FifteenRowsSayingPage0",
+                  [](int) { return marketsim::soldOrdersAnswer(rows(15), 0); },
+                  {1},
+                  1,
+                  120000,
+                  60000}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SoldOrdersQuery, RowsGoOnTopOnceEachInTheListOfTheirStatus) {
-    run([](int) {
-        auto page = rows(3, 1);             // A, B, C
-        auto rated = rows(1, 2, "对方已评");  // B again: rated by the buyer now
-        page.insert(page.end(), rated.begin(), rated.end());
-        page.push_back({"5004", "empty status", ""});
-        return marketsim::soldOrdersAnswer(page, 1);
-    }, {{marketsim::Endpoint::orderDetail, marketsim::FaultKind::emptyBody}});  // no lookup, no sort
+    run(
+        [](int) {
+            auto page = rows(3, 1);               // A, B, C
+            auto rated = rows(1, 2, "对方已评");  // B again: rated by the buyer now
+            page.insert(page.end(), rated.begin(), rated.end());
+            page.push_back({"5004", "empty status", ""});
+            return marketsim::soldOrdersAnswer(page, 1);
+        },
+        {{marketsim::Endpoint::orderDetail,
+          marketsim::FaultKind::emptyBody}});  // no lookup, no sort
     EXPECT_EQ(pendingList.column(0), (std::vector<std::string>{"5004", "5003", "5002", "5001"}));
-    EXPECT_EQ(ratedList.column(0), std::vector<std::string>{"5002"}) << "and it stays in pendingList";
+    EXPECT_EQ(ratedList.column(0), std::vector<std::string>{"5002"})
+        << "and it stays in pendingList";
     EXPECT_EQ(ratedList.cellText(0, 1), "buyer2");
     EXPECT_EQ(ratedList.cellText(0, 2), gbk("买家已评价"));
 
@@ -120,7 +161,8 @@ TEST_F(SoldOrdersQuery, TheUpperCaseScriptEndIsReadToo) {
 
 TEST_F(SoldOrdersQuery, AnEmptyAnswerShowsTheSoldItemsPage) {
     run([](int) { return std::string(); });
-    EXPECT_EQ(pane->navigations.back(), "https://" + program->hosts.tradeHost + "/trade/itemlist/list_sold_items.htm");
+    EXPECT_EQ(pane->navigations.back(),
+              "https://" + program->hosts.tradeHost + "/trade/itemlist/list_sold_items.htm");
     EXPECT_EQ(pendingList.rowCount(), 0);
     EXPECT_EQ(lookups(), 1) << "the sold-items page's load ran the lookup";
 }

@@ -28,7 +28,8 @@ TEST(ClearMarketplaceCookies, ExpiresEveryCookieOfTheDomainInTheWritesOrder) {
     store.put(cookie("keep", "elsewhere.com", false));
     std::vector<std::string> removed;
     store.setObserver([&](const Cookie& c, bool added) {
-        if (!added) removed.push_back(c.name);
+        if (!added)
+            removed.push_back(c.name);
     });
 
     EXPECT_EQ(readCookieListing(store, "taobao.com"), "a=1; b=1; _tb_sess=1")

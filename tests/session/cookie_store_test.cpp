@@ -9,7 +9,9 @@ namespace {
 
 std::int64_t inSeconds(std::int64_t seconds) {
     return std::chrono::duration_cast<std::chrono::seconds>(
-               std::chrono::system_clock::now().time_since_epoch()).count() + seconds;
+               std::chrono::system_clock::now().time_since_epoch())
+               .count() +
+           seconds;
 }
 
 Cookie cookie(std::string name, std::string domain, bool hostOnly, std::string path = "/",
@@ -47,7 +49,8 @@ TEST(CookieStore, ListsTheCookiesARequestWouldCarry) {
         {"http://market.localhost", false, "domainWide=v; hostOnly=v"},
         {"https://market.localhost", false, "domainWide=v; hostOnly=v; secure=v"},
         {"https://market.localhost", true, "domainWide=v; hostOnly=v; secure=v; script-hidden=v"},
-        {"https://login.market.localhost:8443/member/login.jhtml", false, "domainWide=v; loginOnly=v; secure=v"},
+        {"https://login.market.localhost:8443/member/login.jhtml", false,
+         "domainWide=v; loginOnly=v; secure=v"},
         {"https://trade.market.localhost/trade/itemlist", false, "deep=v; domainWide=v; secure=v"},
         {"https://trade.market.localhost/trader", false, "domainWide=v; secure=v"},
         {"http://badmarket.localhost", true, ""},
@@ -61,7 +64,8 @@ TEST(CookieStore, ListsTheCookiesARequestWouldCarry) {
 
 TEST(CookieStore, WritesFollowTheirDataText) {
     CookieStore store;
-    EXPECT_TRUE(store.writeCookie("http://market.localhost", "a", "1; path=/; domain=market.localhost"));
+    EXPECT_TRUE(
+        store.writeCookie("http://market.localhost", "a", "1; path=/; domain=market.localhost"));
     EXPECT_TRUE(store.writeCookie("http://market.localhost/x/y", "b", "2"));
     EXPECT_FALSE(store.writeCookie("http://market.localhost", "c", "3; domain=other.localhost"))
         << "a domain the address is not under";
@@ -72,8 +76,9 @@ TEST(CookieStore, WritesFollowTheirDataText) {
 
     // An expiring write removes its slot whatever the cookie's flags.
     store.put(cookie("a", "market.localhost", false, "/", true, true));
-    EXPECT_TRUE(store.writeCookie("http://market.localhost", "a",
-                                  "deleted; expires=Fri, 1-Jan-1999 1:1:1 GMT; path=/; domain=market.localhost"));
+    EXPECT_TRUE(store.writeCookie(
+        "http://market.localhost", "a",
+        "deleted; expires=Fri, 1-Jan-1999 1:1:1 GMT; path=/; domain=market.localhost"));
     EXPECT_EQ(store.listingFor("https://market.localhost/x/", true), "b=2");
 }
 
@@ -105,7 +110,8 @@ TEST(CookieStore, RoundTripsThroughTheNetscapeLinesOfTheCookieEngine) {
 
     CookieStore copy;
     std::vector<std::string> events;
-    copy.setObserver([&](const Cookie& c, bool added) { events.push_back((added ? "+" : "-") + c.name); });
+    copy.setObserver(
+        [&](const Cookie& c, bool added) { events.push_back((added ? "+" : "-") + c.name); });
     copy.replaceWithNetscapeLines(lines);
     EXPECT_EQ(copy.cookies(), store.cookies());
     copy.replaceWithNetscapeLines({lines[1], "# a comment", "broken line"});

@@ -16,7 +16,8 @@ using test::MarketplaceTest;
 
 std::vector<std::string> headerNames(const marketsim::LoggedRequest& logged) {
     std::vector<std::string> names;
-    for (const auto& [name, value] : logged.headers) names.push_back(name);
+    for (const auto& [name, value] : logged.headers)
+        names.push_back(name);
     return names;
 }
 
@@ -41,7 +42,9 @@ TEST_F(HttpExchange, TheSoldOrdersQuerySetsOnlyItsContentType) {
     startMarketplace();
     logIn();
     const std::string body = "pageNum=1&sellerNumID=2208812345&commentStatus=I_HAS_NOT_COMMENT";
-    exchange("POST", https(hosts.tradeHost, "/trade/itemlist/list_sold_items.htm?commentStatus=I_HAS_NOT_COMMENT"),
+    exchange("POST",
+             https(hosts.tradeHost,
+                   "/trade/itemlist/list_sold_items.htm?commentStatus=I_HAS_NOT_COMMENT"),
              soldOrdersQueryHeaders(), body);
     const auto logged = requestsTo("/trade/itemlist/list_sold_items.htm").back();
     EXPECT_EQ(logged.method, "POST");
@@ -57,8 +60,11 @@ TEST_F(HttpExchange, TheRatingPostSendsItsNineHeadersAndItsBodyByteForByte) {
     startMarketplace();
     logIn();
     const std::vector<std::string> bodies = {
-        "", "a", "_tb_token_=x&buyerNick=" + test::gbk("快乐的小猫咪") + "&rates=1",
-        std::string(5000, 'z') + "\xBA\xC3", std::string("zero\0byte", 9),
+        "",
+        "a",
+        "_tb_token_=x&buyerNick=" + test::gbk("快乐的小猫咪") + "&rates=1",
+        std::string(5000, 'z') + "\xBA\xC3",
+        std::string("zero\0byte", 9),
     };
     for (const std::string& body : bodies) {
         const auto headers = ratingPostHeaders(hosts.rateHost, body.size());
@@ -72,14 +78,16 @@ TEST_F(HttpExchange, TheRatingPostSendsItsNineHeadersAndItsBodyByteForByte) {
         std::vector<std::string> ours;
         for (const std::string& name : names) {
             for (const HttpHeader& header : headers) {
-                if (header.name == name) ours.push_back(name);
+                if (header.name == name)
+                    ours.push_back(name);
             }
         }
         // HTTP puts Host right after the request line, and libcurl does so
         // with a Host of the caller's too; the other eight keep their order.
         std::vector<std::string> expected = {"Host"};
         for (const HttpHeader& header : headers) {
-            if (header.name != "Host") expected.push_back(header.name);
+            if (header.name != "Host")
+                expected.push_back(header.name);
         }
         EXPECT_EQ(ours, expected) << "the nine headers, in their order";
         for (const HttpHeader& header : headers) {
@@ -92,17 +100,20 @@ TEST_F(HttpExchange, TheRatingPostSendsItsNineHeadersAndItsBodyByteForByte) {
 TEST_F(HttpExchange, TheLoginCookiesGoOutWithTheNextExchangeToAnotherHost) {
     startMarketplace();
     logIn();
-    exchange("get", https(hosts.buyerTradeHost, "/trade/detail/trade_order_detail.htm?biz_order_id=1"));
+    exchange("get",
+             https(hosts.buyerTradeHost, "/trade/detail/trade_order_detail.htm?biz_order_id=1"));
     const auto logged = requestsTo("/trade/detail/trade_order_detail.htm").back();
     std::set<std::string> names;
-    for (const auto& [name, value] : logged.cookies) names.insert(name);
+    for (const auto& [name, value] : logged.cookies)
+        names.insert(name);
     EXPECT_EQ(names, (std::set<std::string>{"_tb_sess", "tracknick"}))
         << "the domain cookies go, the login host's own cookie stays there";
 }
 
 TEST_F(HttpExchange, CookiesSetByAnAnswerReachTheStoresObserver) {
     std::vector<std::pair<Cookie, bool>> events;
-    cookies.setObserver([&](const Cookie& cookie, bool added) { events.emplace_back(cookie, added); });
+    cookies.setObserver(
+        [&](const Cookie& cookie, bool added) { events.emplace_back(cookie, added); });
     startMarketplace();
     logIn();
     ASSERT_EQ(events.size(), 3u);
@@ -159,12 +170,16 @@ TEST_F(HttpExchange, EveryFailureGivesEmptyBytes) {
         marketsim::Scenario scenario;
         scenario.faults = {{marketsim::Endpoint::loginPage, c.fault}};
         scenario.stallSeconds = 4;
-        startMarketplace(scenario, {.userAgent = "", .extraCaFile = "", .connectTimeoutMs = 15000, .totalTimeoutMs = 1000});
+        startMarketplace(scenario, {.userAgent = "",
+                                    .extraCaFile = "",
+                                    .connectTimeoutMs = 15000,
+                                    .totalTimeoutMs = 1000});
         const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(exchange("get", https(hosts.loginHost, "/member/login.jhtml")), "") << c.name;
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4))
             << c.name << ": the time-out ends the exchange, not the answer";
-        EXPECT_FALSE(exchange("get", https(hosts.avatarHost, "/avatar/getAvatar.do?userId=1")).empty())
+        EXPECT_FALSE(
+            exchange("get", https(hosts.avatarHost, "/avatar/getAvatar.do?userId=1")).empty())
             << c.name << ": the next exchange works again";
     }
 }
@@ -173,21 +188,30 @@ TEST_F(HttpExchange, AnUnreachableHostOrAnUntrustedCertificateGivesEmptyBytes) {
     startMarketplace();
     const int port = marketplace->port();
     marketplace->stop();
-    EXPECT_EQ(exchange("get", "https://i.market.localhost:" + std::to_string(port) + "/my_taobao.htm"), "");
-    EXPECT_EQ(httpExchange(nullptr, "get", "https://i.market.localhost/"), "") << "no request object";
+    EXPECT_EQ(
+        exchange("get", "https://i.market.localhost:" + std::to_string(port) + "/my_taobao.htm"),
+        "");
+    EXPECT_EQ(httpExchange(nullptr, "get", "https://i.market.localhost/"), "")
+        << "no request object";
 
     marketplace = std::make_unique<marketsim::Marketplace>();
     ASSERT_TRUE(marketplace->start());
-    HttpRequest untrusting(cookies, {.userAgent = test::paneUserAgent, .extraCaFile = ""});  // the system's roots only
-    EXPECT_EQ(untrusting.exchange("get", https(marketplace->hosts().loginHost, "/member/login.jhtml"), {}, {}), "");
-    EXPECT_TRUE(marketplace->log().requests().empty()) << "nothing was sent over the refused connection";
+    HttpRequest untrusting(
+        cookies, {.userAgent = test::paneUserAgent, .extraCaFile = ""});  // the system's roots only
+    EXPECT_EQ(untrusting.exchange(
+                  "get", https(marketplace->hosts().loginHost, "/member/login.jhtml"), {}, {}),
+              "");
+    EXPECT_TRUE(marketplace->log().requests().empty())
+        << "nothing was sent over the refused connection";
 }
 
 TEST_F(HttpExchange, OneConnectionPerHostServesAWholeRun) {
     startMarketplace();
     logIn();
     for (int i = 0; i < 20; ++i) {
-        exchange("get", https(hosts.buyerTradeHost, "/trade/detail/trade_order_detail.htm?biz_order_id=" + std::to_string(i)));
+        exchange("get",
+                 https(hosts.buyerTradeHost,
+                       "/trade/detail/trade_order_detail.htm?biz_order_id=" + std::to_string(i)));
         exchange("get", https(hosts.rateHost, "/remarkBuyer.jhtml?tradeID=" + std::to_string(i)));
         exchange("get", https(hosts.homeHost, "/my_taobao.htm"));
     }

@@ -21,11 +21,13 @@ void EventLoop::advance(std::int64_t milliseconds) {
     while (true) {
         MemoryTimer* next = nullptr;
         for (MemoryTimer* timer : timers_) {
-            if (timer->interval() > 0 && timer->dueMs() <= target && (next == nullptr || timer->dueMs() < next->dueMs())) {
+            if (timer->interval() > 0 && timer->dueMs() <= target &&
+                (next == nullptr || timer->dueMs() < next->dueMs())) {
                 next = timer;
             }
         }
-        if (next == nullptr) break;
+        if (next == nullptr)
+            break;
         if (next->dueMs() > nowMs_) {
             clock.advanceSeconds((next->dueMs() / 1000) - (nowMs_ / 1000));
             nowMs_ = next->dueMs();
@@ -39,13 +41,15 @@ void EventLoop::advance(std::int64_t milliseconds) {
     }
 }
 
-MemoryTimer::MemoryTimer(EventLoop& loop, std::function<void()> onTick) : loop_(loop), onTick_(std::move(onTick)) {
+MemoryTimer::MemoryTimer(EventLoop& loop, std::function<void()> onTick)
+    : loop_(loop), onTick_(std::move(onTick)) {
     loop_.timers_.push_back(this);
 }
 
 void MemoryTimer::setInterval(int milliseconds) {
     intervalsSet.push_back(milliseconds);
-    if (milliseconds == interval_) return;  // the interval it has changes nothing
+    if (milliseconds == interval_)
+        return;  // the interval it has changes nothing
     interval_ = milliseconds;
     dueMs_ = loop_.nowMs_ + milliseconds;
 }
@@ -56,12 +60,14 @@ void MemoryTimer::fire() {
 }
 
 std::string MemoryOrderList::cellText(int row, int column) const {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= columns_) return {};
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columns_)
+        return {};
     return rows_[row][column];
 }
 
 void MemoryOrderList::setCellText(int row, int column, std::string_view text) {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= columns_) return;
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columns_)
+        return;
     if (column == 0) {
         ids.erase(ids.find(rows_[row][0]));
         ids.insert(std::string(text));
@@ -71,9 +77,11 @@ void MemoryOrderList::setCellText(int row, int column, std::string_view text) {
 
 int MemoryOrderList::findRow(std::string_view text) const {
     ++const_cast<MemoryOrderList*>(this)->finds;
-    if (ids.find(std::string(text)) == ids.end()) return -1;
+    if (ids.find(std::string(text)) == ids.end())
+        return -1;
     for (int i = 0; i < rowCount(); ++i) {
-        if (rows_[i][0] == text) return i;
+        if (rows_[i][0] == text)
+            return i;
     }
     return -1;
 }
@@ -84,25 +92,30 @@ int MemoryOrderList::insertRow(int index, std::string_view text) {
     rows_[index][0] = text;
     ids.insert(std::string(text));
     std::set<int> moved;
-    for (int row : selected_) moved.insert(row >= index ? row + 1 : row);
+    for (int row : selected_)
+        moved.insert(row >= index ? row + 1 : row);
     selected_ = moved;
-    if (current_ >= index) ++current_;
+    if (current_ >= index)
+        ++current_;
     return index;
 }
 
 void MemoryOrderList::deleteRow(int row) {
-    if (row < 0 || row >= rowCount()) return;
+    if (row < 0 || row >= rowCount())
+        return;
     ids.erase(ids.find(rows_[row][0]));
     rows_.erase(rows_.begin() + row);
     std::set<int> moved;
     for (int selected : selected_) {
-        if (selected != row) moved.insert(selected > row ? selected - 1 : selected);
+        if (selected != row)
+            moved.insert(selected > row ? selected - 1 : selected);
     }
     selected_ = moved;
     current_ = current_ == row ? -1 : current_ > row ? current_ - 1 : current_;
 }
 
-void MemoryOrderList::sortRows(int column, const std::function<bool(std::string_view, std::string_view)>& isBefore) {
+void MemoryOrderList::sortRows(
+    int column, const std::function<bool(std::string_view, std::string_view)>& isBefore) {
     std::stable_sort(rows_.begin(), rows_.end(),
                      [&](const auto& a, const auto& b) { return isBefore(a[column], b[column]); });
     selected_.clear();
@@ -116,7 +129,8 @@ void MemoryOrderList::select(std::vector<int> rows) {
 
 std::vector<std::string> MemoryOrderList::column(int column) const {
     std::vector<std::string> texts;
-    for (const auto& row : rows_) texts.push_back(row[column]);
+    for (const auto& row : rows_)
+        texts.push_back(row[column]);
     return texts;
 }
 
@@ -145,7 +159,8 @@ void MemoryPane::submitForm(std::string_view address, std::string body) {
 
 void MemoryPane::load(std::string address, std::optional<std::string> body, bool announce) {
     for (int hop = 0; hop < 20; ++hop) {
-        if (announce && program_ != nullptr) aboutToNavigate(*program_, address);
+        if (announce && program_ != nullptr)
+            aboutToNavigate(*program_, address);
         announce = true;
         const std::vector<HttpHeader> headers =
             body ? std::vector<HttpHeader>{{"Content-Type", "application/x-www-form-urlencoded"}}
@@ -154,7 +169,8 @@ void MemoryPane::load(std::string address, std::optional<std::string> body, bool
         if (request_.redirectAddress().empty()) {
             address_ = address;
             html = page;
-            if (program_ != nullptr) documentLoaded(*program_, address_, html);
+            if (program_ != nullptr)
+                documentLoaded(*program_, address_, html);
             return;
         }
         address = request_.redirectAddress();
@@ -164,14 +180,17 @@ void MemoryPane::load(std::string address, std::optional<std::string> body, bool
 
 void MemoryPopup::openPopupWindow() {
     shown.push_back(program->state.popupAddress);
-    if (onOpen) onOpen();
+    if (onOpen)
+        onOpen();
     onPopupWindowDestroyed(*program);
 }
 
 std::string FixedPictures::iconPixels(std::string_view imageBytes) const {
-    if (!imageBytes.starts_with("\x89PNG")) return {};
+    if (!imageBytes.starts_with("\x89PNG"))
+        return {};
     std::string pixels;
-    for (int i = 0; i < 32 * 32; ++i) pixels += "\x20\x80\xF0";
+    for (int i = 0; i < 32 * 32; ++i)
+        pixels += "\x20\x80\xF0";
     return pixels;
 }
 

@@ -10,8 +10,8 @@
 #include <map>
 #include <memory>
 #include <set>
-#include <unordered_set>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "app/program.h"
@@ -70,7 +70,8 @@ public:
     void deleteRow(int row) override;
     int currentRow() const override { return current_; }
     std::vector<int> selectedRows() const override { return {selected_.begin(), selected_.end()}; }
-    void sortRows(int column, const std::function<bool(std::string_view, std::string_view)>& isBefore) override;
+    void sortRows(int column,
+                  const std::function<bool(std::string_view, std::string_view)>& isBefore) override;
     void setVisible(bool visible) override { visible_ = visible; }
 
     void select(std::vector<int> rows);  // the last one becomes the current row
@@ -91,7 +92,10 @@ private:
 };
 
 struct MemoryStatusBar final : StatusBar {
-    void setText(int part, std::string_view text) override { parts[part] = text; history.emplace_back(text); }
+    void setText(int part, std::string_view text) override {
+        parts[part] = text;
+        history.emplace_back(text);
+    }
     std::map<int, std::string> parts;
     std::vector<std::string> history;
 };

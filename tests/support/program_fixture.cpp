@@ -26,8 +26,8 @@ void ProgramTest::start(marketsim::Scenario scenario) {
         .hosts = marketplace->hosts(),
         .settingsDirectory = settings.path(),
         .cookies = cookies,
-        .controls = Controls{pendingList, ratedList, statusBar, *autoRateTimer, *refreshTimer, *pane,
-                             popup, clipboard, tray, pause, window, pictures, loop.clock},
+        .controls = Controls{pendingList, ratedList, statusBar, *autoRateTimer, *refreshTimer,
+                             *pane, popup, clipboard, tray, pause, window, pictures, loop.clock},
     });
     popup.program = program.get();
     pane->attach(*program);
@@ -43,8 +43,8 @@ void ProgramTest::startOffline() {
         .hosts = productionHosts(),
         .settingsDirectory = settings.path(),
         .cookies = cookies,
-        .controls = Controls{pendingList, ratedList, statusBar, *autoRateTimer, *refreshTimer, *pane,
-                             popup, clipboard, tray, pause, window, pictures, loop.clock},
+        .controls = Controls{pendingList, ratedList, statusBar, *autoRateTimer, *refreshTimer,
+                             *pane, popup, clipboard, tray, pause, window, pictures, loop.clock},
     });
     popup.program = program.get();
 }
@@ -54,12 +54,14 @@ void ProgramTest::logInThroughThePane() {
     const std::string marker = "name=\"redirectURL\" value=\"";
     const std::size_t at = pane->html.find(marker);
     const std::string redirect =
-        at == std::string::npos ? "" : pane->html.substr(at + marker.size(),
-                                                         pane->html.find('"', at + marker.size()) - at - marker.size());
+        at == std::string::npos
+            ? ""
+            : pane->html.substr(at + marker.size(),
+                                pane->html.find('"', at + marker.size()) - at - marker.size());
     const marketsim::Account account;
     pane->submitForm("https://" + program->hosts.loginHost + "/member/login.jhtml",
-                     "redirectURL=" + encodeFormValue(redirect) + "&TPL_username=" + account.loginName +
-                         "&TPL_password=" + account.password);
+                     "redirectURL=" + encodeFormValue(redirect) + "&TPL_username=" +
+                         account.loginName + "&TPL_password=" + account.password);
     loop.runEvents();
 }
 
