@@ -84,25 +84,6 @@ const char* faultName(FaultKind kind) {
     }
 }
 
-std::vector<std::pair<std::string, std::string>> cookiesOf(const std::string& header) {
-    std::vector<std::pair<std::string, std::string>> cookies;
-    std::size_t start = 0;
-    while (start < header.size()) {
-        std::size_t end = header.find(';', start);
-        if (end == std::string::npos)
-            end = header.size();
-        std::string entry = header.substr(start, end - start);
-        start = end + 1;
-        entry.erase(0, entry.find_first_not_of(' '));
-        if (entry.empty())
-            continue;
-        const std::size_t equals = entry.find('=');
-        cookies.emplace_back(entry.substr(0, equals),
-                             equals == std::string::npos ? "" : entry.substr(equals + 1));
-    }
-    return cookies;
-}
-
 // One whole request at the front of `inbound`: the logged request and the
 // length of its head (up to the blank line) and body.
 struct WireRequest {
@@ -149,7 +130,7 @@ std::optional<WireRequest> takeRequest(const std::string& inbound) {
         return std::nullopt;
     wire.request.body = inbound.substr(headEnd + 4, contentLength);
     wire.request.host = wire.request.header("Host");
-    wire.request.cookies = cookiesOf(wire.request.header("Cookie"));
+    wire.request.cookies = cookieEntriesOf(wire.request.header("Cookie"));
     return wire;
 }
 

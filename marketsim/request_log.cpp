@@ -4,6 +4,25 @@
 
 namespace marketsim {
 
+std::vector<std::pair<std::string, std::string>> cookieEntriesOf(const std::string& header) {
+    std::vector<std::pair<std::string, std::string>> cookies;
+    std::size_t start = 0;
+    while (start < header.size()) {
+        std::size_t end = header.find(';', start);
+        if (end == std::string::npos)
+            end = header.size();
+        std::string entry = header.substr(start, end - start);
+        start = end + 1;
+        entry.erase(0, entry.find_first_not_of(' '));
+        if (entry.empty())
+            continue;
+        const std::size_t equals = entry.find('=');
+        cookies.emplace_back(entry.substr(0, equals),
+                             equals == std::string::npos ? "" : entry.substr(equals + 1));
+    }
+    return cookies;
+}
+
 std::string LoggedRequest::header(const std::string& name) const {
     for (const auto& [key, value] : headers) {
         if (strcasecmp(key.c_str(), name.c_str()) == 0) {

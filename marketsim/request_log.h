@@ -26,6 +26,9 @@ struct LoggedRequest {
     std::string hostName() const { return host.substr(0, host.find(':')); }
 };
 
+// The name=value entries of a Cookie header, in order.
+std::vector<std::pair<std::string, std::string>> cookieEntriesOf(const std::string& header);
+
 class RequestLog {
 public:
     void add(LoggedRequest request);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "png.h"
+#include "request_log.h"
 #include "site_pages.h"
 
 namespace marketsim {
@@ -96,17 +97,9 @@ std::string compressed(const std::string& bytes, bool gzip) {
 }
 
 std::string cookieOf(const httplib::Request& request, const std::string& name) {
-    const std::string header = request.get_header_value("Cookie");
-    std::size_t start = 0;
-    while (start < header.size()) {
-        std::size_t end = header.find(';', start);
-        if (end == std::string::npos)
-            end = header.size();
-        std::string entry = header.substr(start, end - start);
-        entry.erase(0, entry.find_first_not_of(' '));
-        if (entry.rfind(name + "=", 0) == 0)
-            return entry.substr(name.size() + 1);
-        start = end + 1;
+    for (const auto& [key, value] : cookieEntriesOf(request.get_header_value("Cookie"))) {
+        if (key == name)
+            return value;
     }
     return {};
 }

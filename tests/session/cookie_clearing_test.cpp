@@ -3,36 +3,27 @@
 #include <gtest/gtest.h>
 
 #include "support/marketplace_fixture.h"
+#include "support/test_cookie.h"
 
 namespace tesmira {
 namespace {
 
-Cookie cookie(std::string name, std::string domain, bool hostOnly, bool secure = false,
-              bool httpOnly = false) {
-    Cookie c;
-    c.name = std::move(name);
-    c.value = "1";
-    c.domain = std::move(domain);
-    c.hostOnly = hostOnly;
-    c.secure = secure;
-    c.httpOnly = httpOnly;
-    return c;
-}
+using test::testCookie;
 
 TEST(ClearMarketplaceCookies, ExpiresEveryCookieOfTheDomainInTheWritesOrder) {
     CookieStore store;
-    store.put(cookie("a", "taobao.com", true));
-    store.put(cookie("b", "taobao.com", false));
-    store.put(cookie("_tb_sess", "taobao.com", false, true, true));
-    store.put(cookie("lgc", "login.taobao.com", true));
-    store.put(cookie("keep", "elsewhere.com", false));
+    store.put(testCookie("a", "taobao.com", true));
+    store.put(testCookie("b", "taobao.com", false));
+    store.put(testCookie("_tb_sess", "taobao.com", false, "/", true, true));
+    store.put(testCookie("lgc", "login.taobao.com", true));
+    store.put(testCookie("keep", "elsewhere.com", false));
     std::vector<std::string> removed;
     store.setObserver([&](const Cookie& c, bool added) {
         if (!added)
             removed.push_back(c.name);
     });
 
-    EXPECT_EQ(readCookieListing(store, "taobao.com"), "a=1; b=1; _tb_sess=1")
+    EXPECT_EQ(readCookieListing(store, "taobao.com"), "a=v; b=v; _tb_sess=v")
         << "the https listing carries the Secure cookie the http one would lack";
     clearMarketplaceCookies(store, "taobao.com");
 

@@ -4,6 +4,8 @@
 
 #include <chrono>
 
+#include "support/test_cookie.h"
+
 namespace tesmira {
 namespace {
 
@@ -14,31 +16,20 @@ std::int64_t inSeconds(std::int64_t seconds) {
            seconds;
 }
 
-Cookie cookie(std::string name, std::string domain, bool hostOnly, std::string path = "/",
-              bool secure = false, bool httpOnly = false) {
-    Cookie c;
-    c.name = std::move(name);
-    c.value = "v";
-    c.domain = std::move(domain);
-    c.hostOnly = hostOnly;
-    c.path = std::move(path);
-    c.secure = secure;
-    c.httpOnly = httpOnly;
-    return c;
-}
+using test::testCookie;
 
 TEST(CookieStore, ListsTheCookiesARequestWouldCarry) {
     CookieStore store;
-    store.put(cookie("domainWide", "market.localhost", false));
-    store.put(cookie("hostOnly", "market.localhost", true));
-    store.put(cookie("loginOnly", "login.market.localhost", true));
-    store.put(cookie("deep", "market.localhost", false, "/trade"));
-    store.put(cookie("secure", "market.localhost", false, "/", true));
-    store.put(cookie("script-hidden", "market.localhost", false, "/", false, true));
-    Cookie expired = cookie("expired", "market.localhost", false);
+    store.put(testCookie("domainWide", "market.localhost", false));
+    store.put(testCookie("hostOnly", "market.localhost", true));
+    store.put(testCookie("loginOnly", "login.market.localhost", true));
+    store.put(testCookie("deep", "market.localhost", false, "/trade"));
+    store.put(testCookie("secure", "market.localhost", false, "/", true));
+    store.put(testCookie("script-hidden", "market.localhost", false, "/", false, true));
+    Cookie expired = testCookie("expired", "market.localhost", false);
     expired.expires = inSeconds(-10);
     store.put(expired);
-    store.put(cookie("other", "elsewhere.localhost", false));
+    store.put(testCookie("other", "elsewhere.localhost", false));
 
     struct Case {
         std::string address;
@@ -75,7 +66,7 @@ TEST(CookieStore, WritesFollowTheirDataText) {
     EXPECT_TRUE(store.cookies()[1].hostOnly);
 
     // An expiring write removes its slot whatever the cookie's flags.
-    store.put(cookie("a", "market.localhost", false, "/", true, true));
+    store.put(testCookie("a", "market.localhost", false, "/", true, true));
     EXPECT_TRUE(store.writeCookie(
         "http://market.localhost", "a",
         "deleted; expires=Fri, 1-Jan-1999 1:1:1 GMT; path=/; domain=market.localhost"));
@@ -88,7 +79,7 @@ TEST(CookieStore, TellsItsObserverOfEveryChangeOnce) {
     store.setObserver([&](const Cookie& c, bool added) {
         events.push_back((added ? "+" : "-") + c.name + "=" + c.value);
     });
-    Cookie c = cookie("a", "market.localhost", false);
+    Cookie c = testCookie("a", "market.localhost", false);
     store.put(c);
     store.put(c);  // unchanged: no event
     c.value = "w";
@@ -100,8 +91,8 @@ TEST(CookieStore, TellsItsObserverOfEveryChangeOnce) {
 
 TEST(CookieStore, RoundTripsThroughTheNetscapeLinesOfTheCookieEngine) {
     CookieStore store;
-    Cookie session = cookie("_tb_sess", "market.localhost", false, "/", true, true);
-    Cookie lasting = cookie("lgc", "login.market.localhost", true, "/member");
+    Cookie session = testCookie("_tb_sess", "market.localhost", false, "/", true, true);
+    Cookie lasting = testCookie("lgc", "login.market.localhost", true, "/member");
     lasting.expires = inSeconds(3600);
     store.put(session);
     store.put(lasting);
