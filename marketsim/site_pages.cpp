@@ -10,9 +10,16 @@ namespace {
 
 std::string page(const std::string& titleUtf8, const std::string& bodyGbk) {
     return "<!DOCTYPE html>\n<html><head><meta charset=\"gbk\"><title>" + gbk(titleUtf8) +
-           "</title><style>body{font:14px/1.6 sans-serif;margin:24px;color:#3c3c3c}"
-           "form{margin:16px 0}input{margin:4px 0;padding:4px}</style></head><body>\n" +
-           bodyGbk + "\n</body></html>\n";
+           "</title><style>body{font:14px/1.6 sans-serif;margin:0;padding:180px 0 0;"
+           "color:#3c3c3c;background:#f5f5f5}"
+           ".sheet{width:440px;margin:0 auto;padding:16px 24px;background:#fff;"
+           "border:1px solid #ddd}"
+           "form{margin:16px 0}input{margin:4px 0;padding:4px}</style></head><body>\n"
+           // The program's panes show a page with its top and left edges cut
+           // off, as the marketplace's pages are laid out for: the content
+           // sits in the middle, well below the top.
+           "<div class=\"sheet\">\n" +
+           bodyGbk + "\n</div>\n</body></html>\n";
 }
 
 }  // namespace

@@ -1,5 +1,10 @@
 #include "settings/settings_paths.h"
 
+#include <cstdlib>
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <system_error>
 
 #include "settings/settings_file.h"
@@ -45,6 +50,38 @@ std::filesystem::path chooseSettingsDirectory(const std::filesystem::path& progr
     std::error_code error;
     std::filesystem::create_directories(userDataDirectory, error);
     return userDataDirectory;
+}
+
+std::filesystem::path programDirectory() {
+    std::error_code error;
+#ifdef _WIN32
+    wchar_t buffer[32768];
+    const DWORD length = GetModuleFileNameW(nullptr, buffer, 32768);
+    if (length == 0 || length == 32768)
+        return {};
+    return std::filesystem::path(std::wstring(buffer, length)).parent_path();
+#else
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::path() : executable.parent_path();
+#endif
+}
+
+std::filesystem::path userDataDirectory(std::string_view programName) {
+    const auto fromEnvironment = [](const char* name) -> std::filesystem::path {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0' ? std::filesystem::path(value)
+                                                  : std::filesystem::path();
+    };
+#ifdef _WIN32
+    std::filesystem::path base = fromEnvironment("APPDATA");
+#else
+    std::filesystem::path base = fromEnvironment("XDG_DATA_HOME");
+    if (base.empty() && !fromEnvironment("HOME").empty())
+        base = fromEnvironment("HOME") / ".local" / "share";
+#endif
+    if (base.empty())
+        base = std::filesystem::temp_directory_path();
+    return base / std::filesystem::path(std::string(programName));
 }
 
 }  // namespace tesmira

@@ -25,4 +25,11 @@ std::optional<std::filesystem::path> accountFilePath(const std::filesystem::path
 std::filesystem::path chooseSettingsDirectory(const std::filesystem::path& programDirectory,
                                               const std::filesystem::path& userDataDirectory);
 
+// The directory of the running executable; empty when it cannot be told.
+std::filesystem::path programDirectory();
+
+// The per-user data directory for a program of this name: under
+// XDG_DATA_HOME, else ~/.local/share (on Windows, under APPDATA).
+std::filesystem::path userDataDirectory(std::string_view programName);
+
 }  // namespace tesmira
