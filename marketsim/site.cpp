@@ -317,6 +317,10 @@ void Site::soldOrders(const httplib::Request& request, httplib::Response& respon
                             gbk(orders[i]->buyerRated ? "对方已评" : "双方未评")});
         }
     }
+    // The marketplace keeps a note of the list's last page in a cookie of its
+    // own, as its real list pages do with their tokens.
+    response.set_header("Set-Cookie", "lastSoldPage=" + std::to_string(pageNumber) +
+                                          "; Domain=" + hosts_.cookieDomain + "; Path=/");
     reply(response, soldOrdersAnswer(rows, pageNumber));
 }
 

@@ -146,6 +146,14 @@ private slots:
         QCOMPARE(window().autoRateTimer().interval(), 60000);
         QCOMPARE(window().refreshTimer().interval(), 120000);
         test::saveScreenshot(window(), "main-window-after-login.png");
+
+        // And the other way: a cookie that an answer to the program's own
+        // query set reaches the pane's pages.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            test::runScript(window().loginBrowserView(), "document.cookie")
+                .toString()
+                .contains(QStringLiteral("lastSoldPage=2")),
+            10000);
     }
 
     void movingTheClockOnMakesTheTimerRateTheOrdersNearTheirDeadline() {
