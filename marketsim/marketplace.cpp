@@ -105,12 +105,16 @@ int Marketplace::httpPort() const {
 }
 
 tesmira::MarketplaceHosts Marketplace::hosts() const {
-    const std::string tls = ":" + std::to_string(port());
+    return hostsOnPorts(port(), httpPort());
+}
+
+tesmira::MarketplaceHosts hostsOnPorts(int port, int httpPort) {
+    const std::string tls = ":" + std::to_string(port);
     return tesmira::MarketplaceHosts{
         .homeHost = "i.market.localhost" + tls,
         .loginHost = "login.market.localhost" + tls,
         .securityHost = "sec.market.localhost" + tls,
-        .errorHost = "err.market.localhost:" + std::to_string(httpPort()),
+        .errorHost = "err.market.localhost:" + std::to_string(httpPort),
         .tradeArchiveHost = "tradearchive.market.localhost" + tls,
         .tradeHost = "trade.market.localhost" + tls,
         .buyerTradeHost = "buyertrade.market.localhost" + tls,

@@ -44,6 +44,10 @@ private:
     std::unique_ptr<Servers> servers_;
 };
 
+// Every role's host on a marketplace listening on these ports, for a program
+// in another process.
+tesmira::MarketplaceHosts hostsOnPorts(int port, int httpPort);
+
 // The directory the build put the test certificates in.
 std::string defaultCertificateDirectory();
 

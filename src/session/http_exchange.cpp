@@ -1,5 +1,7 @@
 #include "session/http_exchange.h"
 
+#include <chrono>
+
 #include <curl/curl.h>
 
 #include <fstream>
@@ -126,7 +128,10 @@ std::string HttpRequest::exchange(std::string_view verb, std::string_view addres
         return {};
     }
 
+    const auto sent = std::chrono::steady_clock::now();
     const CURLcode result = curl_easy_perform(curl);
+    networkWait_ += std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - sent);
     char* redirect = nullptr;
     redirectAddress_ =
         result == CURLE_OK &&

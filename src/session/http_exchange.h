@@ -4,6 +4,7 @@
 // the whole body as bytes. The login session rides along in the shared cookie
 // store; the program never sets a "Cookie" header itself.
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,12 +49,18 @@ public:
     // How many connections the handle has opened so far.
     long connectionsOpened() const { return connectionsOpened_; }
 
+    // How long the caller has waited for the marketplace in all, from sending
+    // to the last byte of each answer: what blocks the program's thread
+    // besides its own work.
+    std::chrono::microseconds networkWait() const { return networkWait_; }
+
 private:
     struct Handle;
     std::unique_ptr<Handle> handle_;
     CookieStore& cookies_;
     HttpRequestOptions options_;
     long connectionsOpened_ = 0;
+    std::chrono::microseconds networkWait_{0};
     std::string redirectAddress_;
 };
 
