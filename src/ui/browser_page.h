@@ -33,6 +33,9 @@ protected:
     }
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
                                   const QString&) override {}
+    QStringList chooseFiles(FileSelectionMode, const QStringList&, const QStringList&) override {
+        return {};
+    }
 
 private:
     CertificatePolicy policy_;
