@@ -64,20 +64,21 @@ bool isLoginPage(const QUrl& url) {
 int bareView(const QString& address, const std::string& caFile) {
     QWebEngineProfile profile;
     QWebEnginePage page(&profile);
-    QObject::connect(&page, &QWebEnginePage::certificateError,
-                     [caFile](const QWebEngineCertificateError& error) {
-                         // The same check the program makes, so that both pay for it.
-                         QWebEngineCertificateError answer = error;
-                         std::vector<std::string> chain;
-                         for (const QSslCertificate& certificate : error.certificateChain()) {
-                             const QByteArray der = certificate.toDer();
-                             chain.emplace_back(der.constData(), der.size());
-                         }
-                         if (tesmira::chainIssuedBy(chain, caFile, error.url().host().toStdString()))
-                             answer.acceptCertificate();
-                         else
-                             answer.rejectCertificate();
-                     });
+    QObject::connect(
+        &page, &QWebEnginePage::certificateError,
+        [caFile](const QWebEngineCertificateError& error) {
+            // The same check the program makes, so that both pay for it.
+            QWebEngineCertificateError answer = error;
+            std::vector<std::string> chain;
+            for (const QSslCertificate& certificate : error.certificateChain()) {
+                const QByteArray der = certificate.toDer();
+                chain.emplace_back(der.constData(), der.size());
+            }
+            if (tesmira::chainIssuedBy(chain, caFile, error.url().host().toStdString()))
+                answer.acceptCertificate();
+            else
+                answer.rejectCertificate();
+        });
     QWebEngineView view;
     view.setPage(&page);
     view.resize(1200, 1080);
@@ -129,8 +130,7 @@ int programStart(int port, int httpPort, const std::string& caFile) {
 int session(int port, int httpPort, const std::string& caFile) {
     tesmira::test::TemporaryDirectory settings;
     const tesmira::test::FixedClock clock(tesmira::localTimeOf(2026, 12, 11, 9, 0, 0));
-    tesmira::ui::DesktopProgram program(
-        configFor(port, httpPort, caFile, settings.path(), clock));
+    tesmira::ui::DesktopProgram program(configFor(port, httpPort, caFile, settings.path(), clock));
     QWebEngineView& pane = program.window().loginBrowserView();
     bool loggingIn = false;
     QObject::connect(pane.page(), &QWebEnginePage::loadFinished, [&](bool ok) {
@@ -139,12 +139,10 @@ int session(int port, int httpPort, const std::string& caFile) {
             const marketsim::Account account;
             // After the page's own switch to the password form has run.
             QTimer::singleShot(200, [&pane, account] {
-                pane.page()->runJavaScript(
-                    QString::fromStdString("document.getElementById('TPL_username_1').value='" +
-                                           account.loginName +
-                                           "';document.getElementById('TPL_password_1').value='" +
-                                           account.password +
-                                           "';document.getElementById('J_SubmitStatic').click();"));
+                pane.page()->runJavaScript(QString::fromStdString(
+                    "document.getElementById('TPL_username_1').value='" + account.loginName +
+                    "';document.getElementById('TPL_password_1').value='" + account.password +
+                    "';document.getElementById('J_SubmitStatic').click();"));
             });
         }
     });
@@ -165,9 +163,9 @@ int session(int port, int httpPort, const std::string& caFile) {
     QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [&] {
         if (!loggingIn)
             return;
-        const auto busy = std::chrono::duration_cast<std::chrono::microseconds>(
-                              Clock::now() - awakeAt) -
-                          (networkWait() - waitAtAwake);
+        const auto busy =
+            std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - awakeAt) -
+            (networkWait() - waitAtAwake);
         longest = std::max(longest, busy);
     });
 
@@ -182,8 +180,8 @@ int session(int port, int httpPort, const std::string& caFile) {
         say("rss " + std::to_string(residentKilobytes()));
         say("longest " + std::to_string(longest.count()));
         say("network " + std::to_string(networkWait().count()));
-        say("seconds " + std::to_string(std::chrono::duration<double>(Clock::now() - started)
-                                            .count()));
+        say("seconds " +
+            std::to_string(std::chrono::duration<double>(Clock::now() - started).count()));
         QCoreApplication::exit(0);
     });
     done.start(50);
@@ -302,8 +300,7 @@ int drive(const char* self) {
             std::fprintf(stderr, "the simulated marketplace does not start\n");
             return 1;
         }
-        const std::string start =
-            "https://" + marketplace.hosts().homeHost + "/my_taobao.htm";
+        const std::string start = "https://" + marketplace.hosts().homeHost + "/my_taobao.htm";
         std::vector<double> bare, program;
         for (int round = 0; round < 5; ++round) {
             bare.push_back(startupSeconds(self, {"bare", start, marketplace.caFile()}));
@@ -312,23 +309,25 @@ int drive(const char* self) {
                        std::to_string(marketplace.httpPort()), marketplace.caFile()}));
         }
         const double floor = median(bare), ours = median(program);
-        std::printf("figure: start-up to the login page in the pane: %.2f s, a bare "
-                    "QWebEngineView %.2f s: %.2fx the floor (median of 5)\n",
-                    ours, floor, ours / floor);
+        std::printf(
+            "figure: start-up to the login page in the pane: %.2f s, a bare "
+            "QWebEngineView %.2f s: %.2fx the floor (median of 5)\n",
+            ours, floor, ours / floor);
     }
     const SessionFigures ten = runSession(self, 10);
     const SessionFigures many = runSession(self, 10000);
-    std::printf("figure: resident memory after login: %ld kB with %ld orders listed, %ld kB with "
-                "%ld: %.2fx (%.2f kB per order)\n",
-                ten.rssKb, ten.rows, many.rssKb, many.rows,
-                static_cast<double>(many.rssKb) / static_cast<double>(ten.rssKb),
-                static_cast<double>(many.rssKb - ten.rssKb) /
-                    static_cast<double>(std::max(1L, many.rows - ten.rows)));
+    std::printf(
+        "figure: resident memory after login: %ld kB with %ld orders listed, %ld kB with "
+        "%ld: %.2fx (%.2f kB per order)\n",
+        ten.rssKb, ten.rows, many.rssKb, many.rows,
+        static_cast<double>(many.rssKb) / static_cast<double>(ten.rssKb),
+        static_cast<double>(many.rssKb - ten.rssKb) /
+            static_cast<double>(std::max(1L, many.rows - ten.rows)));
     const SessionFigures thousand = runSession(self, 1000);
-    std::printf("figure: session start with %ld orders: the UI thread's longest busy stretch of "
-                "its own work %.1f ms (the whole start %.1f s)\n",
-                thousand.rows, static_cast<double>(thousand.longestUs) / 1000.0,
-                thousand.seconds);
+    std::printf(
+        "figure: session start with %ld orders: the UI thread's longest busy stretch of "
+        "its own work %.1f ms (the whole start %.1f s)\n",
+        thousand.rows, static_cast<double>(thousand.longestUs) / 1000.0, thousand.seconds);
     return 0;
 }
 

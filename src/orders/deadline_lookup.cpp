@@ -12,17 +12,17 @@ namespace {
 
 constexpr int pauseAfterEachOrderMs = 1000;
 
-std::optional<std::string> dealTimeOf(std::string_view page) {
+}  // namespace
+
+std::optional<std::string> readDealTime(std::string_view detailPage) {
     static const Pattern dataField(dealTimePattern);
     static const Pattern confirmElement(confirmTimePattern);
-    if (auto match = dataField.findFirst(page))
+    if (auto match = dataField.findFirst(detailPage))
         return match->group(1);
-    if (auto match = confirmElement.findFirst(page))
+    if (auto match = confirmElement.findFirst(detailPage))
         return match->group(1);
     return std::nullopt;
 }
-
-}  // namespace
 
 void sortPendingByTime(Program& program, int column) {
     program.controls.pendingList.sortRows(
@@ -47,7 +47,7 @@ void lookUpDeadlines(Program& program) {
             program.state.httpRequest.get(), "get",
             "https://" + program.hosts.buyerTradeHost +
                 "/trade/detail/trade_order_detail.htm?biz_order_id=" + encodeFormValue(orderId)));
-        const auto dealTime = page.empty() ? std::nullopt : dealTimeOf(page);
+        const auto dealTime = page.empty() ? std::nullopt : readDealTime(page);
         if (!dealTime) {
             c.events.handlePendingEvents();
             c.loginBrowser.navigate("https://" + program.hosts.tradeHost +

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "app/program.h"
 
 namespace tesmira {
@@ -9,6 +13,10 @@ namespace tesmira {
 // time and starts both timers. Stops at the first page that fails and sends
 // the pane to a trade page, whose load resumes the lookup (login watcher).
 void lookUpDeadlines(Program& program);
+
+// The deal time an order detail page shows: its data field, else its
+// confirm-time element; none when it shows neither.
+std::optional<std::string> readDealTime(std::string_view detailPage);
 
 // Sorts pendingList by the time texts of `column`, earliest first.
 void sortPendingByTime(Program& program, int column);

@@ -27,9 +27,25 @@ std::string soldOrdersQueryBody(int pageNumber, std::string_view sellerNumId) {
            "&shopName=All&action=itemlist/QueryAction";
 }
 
-void querySoldOrders(Program& program, int pageNumber) {
+std::optional<SoldOrdersPage> readSoldOrdersPage(std::string_view answer) {
     static const Pattern rowPattern(soldOrderRowPattern);
     static const Pattern pagePattern(currentPagePattern);
+    std::string data = textBetween(answer, "window.data", "</script>");
+    if (data.empty())
+        data = textBetween(answer, "window.data", "</SCRIPT>");
+    if (data.empty()) {
+        return std::nullopt;
+    }
+    SoldOrdersPage page;
+    for (const PatternMatch& row : rowPattern.findAll(data))
+        page.rows.push_back({row.group(1), row.group(2), row.group(3)});
+    const auto current = pagePattern.findFirst(data);
+    page.currentPage =
+        current ? leadingInteger(current->group(1)) : static_cast<int>(page.rows.size()) + 1;
+    return page;
+}
+
+void querySoldOrders(Program& program, int pageNumber) {
     Controls& c = program.controls;
     // The chain of pages is a loop here rather than nested calls, so that a
     // seller with thousands of orders cannot exhaust the stack.
@@ -49,29 +65,24 @@ void querySoldOrders(Program& program, int pageNumber) {
         }
         c.loginBrowser.lower();
 
-        std::string data = textBetween(answer, "window.data", "</script>");
-        if (data.empty())
-            data = textBetween(answer, "window.data", "</SCRIPT>");
-        if (data.empty()) {
+        const auto page = readSoldOrdersPage(answer);
+        if (!page) {
             return;
         }
-        const auto rows = rowPattern.findAll(data);
-        for (const PatternMatch& row : rows) {
-            const std::string orderId = row.group(2);
-            if (row.group(3) == gbk::otherSideRatedStatus) {
-                if (c.ratedList.findRow(orderId) < 0) {
-                    const int at = c.ratedList.insertRow(0, orderId);
-                    c.ratedList.setCellText(at, 1, row.group(1));
+        for (const SoldOrderRow& row : page->rows) {
+            if (row.status == gbk::otherSideRatedStatus) {
+                if (c.ratedList.findRow(row.orderId) < 0) {
+                    const int at = c.ratedList.insertRow(0, row.orderId);
+                    c.ratedList.setCellText(at, 1, row.buyerName);
                     c.ratedList.setCellText(at, 2, gbk::buyerRatedText);
                 }
-            } else if (c.pendingList.findRow(orderId) < 0) {
-                const int at = c.pendingList.insertRow(0, orderId);
-                c.pendingList.setCellText(at, 1, row.group(1));
+            } else if (c.pendingList.findRow(row.orderId) < 0) {
+                const int at = c.pendingList.insertRow(0, row.orderId);
+                c.pendingList.setCellText(at, 1, row.buyerName);
             }
         }
-        const int rowCount = static_cast<int>(rows.size());
-        const auto page = pagePattern.findFirst(data);
-        const int currentPage = page ? leadingInteger(page->group(1)) : rowCount + 1;
+        const int rowCount = static_cast<int>(page->rows.size());
+        const int currentPage = page->currentPage;
 
         // A page that names itself at or before the page asked for would send
         // the chain round for ever; it counts as the last page.

@@ -1,9 +1,8 @@
 #include "session/http_exchange.h"
 
-#include <chrono>
-
 #include <curl/curl.h>
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
 
@@ -37,6 +36,7 @@ struct HeaderList {
 struct HttpRequest::Handle {
     CURL* curl = nullptr;
     std::string extraCa;
+
     ~Handle() {
         if (curl != nullptr)
             curl_easy_cleanup(curl);
@@ -50,6 +50,8 @@ HttpRequest::HttpRequest(CookieStore& cookies, HttpRequestOptions options)
         return;
     }
     handle_->curl = curl_easy_init();
+    if (handle_->curl != nullptr)
+        curl_easy_setopt(handle_->curl, CURLOPT_COOKIEFILE, "");
     if (!options_.extraCaFile.empty()) {
         std::ifstream in(options_.extraCaFile, std::ios::binary);
         handle_->extraCa.assign(std::istreambuf_iterator<char>(in),
@@ -66,8 +68,9 @@ std::string HttpRequest::exchange(std::string_view verb, std::string_view addres
     if (curl == nullptr) {
         return {};
     }
-    // Each exchange starts from a clean handle; the connections stay cached.
-    curl_easy_reset(curl);
+    // The handle is not reset between exchanges: every option an exchange
+    // depends on is set below each time, and libcurl 7.88 leaks the cookie
+    // engine's file list on a reset.
     std::string answer;
     HeaderList headerList;
     for (const HttpHeader& header : headers) {
@@ -114,12 +117,13 @@ std::string HttpRequest::exchange(std::string_view verb, std::string_view addres
                                     static_cast<curl_off_t>(bytes.size())) == CURLE_OK;
         ok = ok && curl_easy_setopt(curl, CURLOPT_POSTFIELDS, bytes.data()) == CURLE_OK;
     } else {
+        // The last post's body is not the caller's any more.
+        ok = ok && curl_easy_setopt(curl, CURLOPT_POSTFIELDS, nullptr) == CURLE_OK;
         ok = ok && curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L) == CURLE_OK;
     }
 
     // The cookie engine starts from the shared store and hands back to it
     // whatever the answers set, also along redirects.
-    ok = ok && curl_easy_setopt(curl, CURLOPT_COOKIEFILE, "") == CURLE_OK;
     ok = ok && curl_easy_setopt(curl, CURLOPT_COOKIELIST, "ALL") == CURLE_OK;
     for (const std::string& line : cookies_.netscapeLines()) {
         ok = ok && curl_easy_setopt(curl, CURLOPT_COOKIELIST, line.c_str()) == CURLE_OK;

@@ -47,16 +47,24 @@ std::string buildWindowIcon(std::string_view iconPixels) {
     return icon;
 }
 
-void startSession(Program& program, std::string_view homePage) {
+std::optional<AccountProfile> readAccountProfile(std::string_view homePage) {
     static const Pattern profile(profilePattern);
     const auto match = profile.findFirst(homePage);
     if (!match) {
+        return std::nullopt;
+    }
+    return AccountProfile{match->group(1), match->group(2), match->group(3)};
+}
+
+void startSession(Program& program, std::string_view homePage) {
+    const auto profile = readAccountProfile(homePage);
+    if (!profile) {
         return;
     }
     SharedState& state = program.state;
     Controls& c = program.controls;
-    state.accountName = match->group(2);
-    state.sellerNumId = match->group(3);
+    state.accountName = profile->accountName;
+    state.sellerNumId = profile->sellerNumId;
     loadRateTexts(program.settingsDirectory, state);
     loadAutoRateDays(program.settingsDirectory, state);
 

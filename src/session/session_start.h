@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,15 @@ namespace tesmira {
 inline constexpr std::string_view profilePattern =
     "\xB1\xE0\xBC\xAD\xD7\xCA\xC1\xCF</span>.*?src=\"//"
     "(.*?)\">.*?value=\"(.*?)\".*?value=\"(.*?)\"";  // 编辑资料</span>...
+
+struct AccountProfile {
+    std::string avatarAddress;  // without its scheme
+    std::string accountName;
+    std::string sellerNumId;
+};
+
+// The profile fragment of a home page; none when the page has none.
+std::optional<AccountProfile> readAccountProfile(std::string_view homePage);
 
 // Turns the logged-in home page into a working session: the profile, the
 // account's settings, the avatar in the title, icon and tray, then the

@@ -60,8 +60,19 @@ std::optional<std::string> readFileIfReadable(const std::filesystem::path& file)
 }
 
 bool replaceFile(const std::filesystem::path& file, std::string_view bytes) {
-    const std::filesystem::path temporary = temporaryBeside(file);
-    std::FILE* stream = std::fopen(temporary.string().c_str(), "wbx");
+    // A program killed in the middle of a save leaves its temporary file
+    // behind, and a later process may get the same id: another name is taken
+    // then, rather than losing the save.
+    std::filesystem::path temporary;
+    std::FILE* stream = nullptr;
+    for (int attempt = 0; stream == nullptr && attempt < 100; ++attempt) {
+        temporary = temporaryBeside(file);
+        stream = std::fopen(temporary.string().c_str(), "wbx");
+        std::error_code error;
+        if (stream == nullptr && !std::filesystem::exists(temporary, error)) {
+            return false;
+        }
+    }
     if (stream == nullptr) {
         return false;
     }
