@@ -23,9 +23,14 @@ void autoRateTick(Program& program) {
             continue;
         }
         const std::string daysLeft = daysLeftText(c.clock, readTimeText(dealTime));
-        if (std::strtod(daysLeft.c_str(), nullptr) - program.state.autoRateDays < -0.0000001) {
-            // A refused rating still leaves the list; a later query lists the order again.
-            submitRating(program, list.cellText(i, 0), program.state.goodRateText, "1");
+        const double days = std::strtod(daysLeft.c_str(), nullptr);
+        // A rating the marketplace did not confirm (a lapsed session, a
+        // refused form) keeps its row and is tried again at the next tick
+        // while the rating period lasts: no later query lists the order
+        // again, so a dropped row would be an order never rated.
+        if (days - program.state.autoRateDays < -0.0000001 &&
+            (submitRating(program, list.cellText(i, 0), program.state.goodRateText, "1") ||
+             days < 0)) {
             rated.insert(rated.begin(), i);
         } else {
             list.setCellText(i, 3, daysLeft);

@@ -186,6 +186,23 @@ TEST_F(AutomaticRating, TheNextTicksRateEachOrderOnce) {
     EXPECT_EQ(pendingList.column(0), std::vector<std::string>{"3100000000000003"});
 }
 
+TEST_F(AutomaticRating, ARatingTheMarketplaceDidNotConfirmIsTriedAgainAtTheNextTick) {
+    marketplace->site().expireSessions();
+    loop.advance(60000);
+    EXPECT_TRUE(marketplace->site().ratings().empty());
+    EXPECT_EQ(pendingList.rowCount(), 4) << "no order is dropped unrated";
+    EXPECT_EQ(autoRateTimer->interval(), 60000);
+
+    logInThroughThePane();
+    loop.advance(60000);
+    std::vector<std::string> rated;
+    for (const auto& rating : marketplace->site().ratings())
+        rated.push_back(rating.orderId);
+    EXPECT_EQ(rated, (std::vector<std::string>{"3100000000000004", "3100000000000001"}));
+    EXPECT_EQ(pendingList.column(0),
+              (std::vector<std::string>{"3100000000000002", "3100000000000003"}));
+}
+
 class RatingByHand : public ProgramRun {
 protected:
     void SetUp() override {
