@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tesmira;
-    fuzz::SlowInputWatch watch;
+    fuzz::SlowInputWatch watch(data, size);
     const std::string_view page = fuzz::textOf(data, size);
     const std::filesystem::path directory = "/settings";
     std::vector<std::string_view> names = {page};

@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tesmira;
-    fuzz::SlowInputWatch watch;
+    fuzz::SlowInputWatch watch(data, size);
     const std::string_view input = fuzz::textOf(data, size);
     const std::size_t half = size / 2;
     const std::string merged = mergeCookieListings(input.substr(0, half), input.substr(half));

@@ -22,7 +22,7 @@ bool endsInDays(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tesmira;
-    fuzz::SlowInputWatch watch;
+    fuzz::SlowInputWatch watch(data, size);
     static const FixedClock clock;
     const std::string_view page = fuzz::textOf(data, size);
     const auto dealTime = readDealTime(page);

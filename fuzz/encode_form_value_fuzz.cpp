@@ -38,7 +38,7 @@ std::string formDecode(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tesmira;
-    fuzz::SlowInputWatch watch;
+    fuzz::SlowInputWatch watch(data, size);
     const std::string_view input = fuzz::textOf(data, size);
     const std::string encoded = encodeFormValue(input);
     for (const char c : encoded) {

@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tesmira;
-    fuzz::SlowInputWatch watch;
+    fuzz::SlowInputWatch watch(data, size);
     const auto form = readRateForm(fuzz::textOf(data, size));
     if (form) {
         const std::string_view content = "\xBA\xC3\xC6\xC0 & = %";  // 好评 & = %

@@ -12,7 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tesmira;
-    fuzz::SlowInputWatch watch;
+    fuzz::SlowInputWatch watch(data, size);
     static const std::filesystem::path file = std::filesystem::temp_directory_path() /
                                               ("tesmira-fuzz-" + std::to_string(getpid()) + ".ini");
     {

@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tesmira;
-    fuzz::SlowInputWatch watch;
+    fuzz::SlowInputWatch watch(data, size);
     const std::string_view answer = fuzz::textOf(data, size);
     const auto page = readSoldOrdersPage(answer);
     if (page) {
