@@ -81,6 +81,10 @@ struct Scenario {
     // When set, answers the sold-orders query for a page number instead of the
     // seeded orders: for pages the marketplace would never send.
     std::function<std::string(int pageNumber)> soldOrdersAnswer;
+    // Bytes of filler after the home page's profile, for pages of several
+    // megabytes; and bytes served as the avatar instead of its picture.
+    std::size_t homePagePadding = 0;
+    std::optional<std::string> avatarBytes;
     // "Now" for the deal times; the system's local time unless a test sets it.
     std::function<tesmira::LocalTime()> now;
 

@@ -109,6 +109,17 @@ std::string hostNameOf(const httplib::Request& request) {
     return host.substr(0, host.find(':'));
 }
 
+// Text that pads a page to a size: paragraphs of Chinese text, well formed.
+std::string filler(std::size_t bytes) {
+    static const std::string paragraph =
+        "<p>" + gbk("店铺公告：本店商品均为正品，欢迎选购。") + "</p>\n";
+    std::string text;
+    text.reserve(bytes + paragraph.size());
+    while (text.size() < bytes)
+        text += paragraph;
+    return text;
+}
+
 }  // namespace
 
 Site::Site(Scenario scenario, tesmira::MarketplaceHosts hosts)
@@ -224,7 +235,7 @@ void Site::handle(const httplib::Request& request, httplib::Response& response) 
         case Endpoint::errorPage:
             return reply(response, errorPage());
         case Endpoint::avatar:
-            return reply(response, avatarPng(80), "image/png");
+            return reply(response, scenario_.avatarBytes.value_or(avatarPng(80)), "image/png");
         case Endpoint::loginPage:
             return reply(response, loginPage(scenario_.account,
                                              request.get_param_value("redirectURL"), false));
@@ -254,7 +265,8 @@ void Site::handle(const httplib::Request& request, httplib::Response& response) 
     }
     switch (endpoint) {
         case Endpoint::homePage:
-            return reply(response, homePage(scenario_.account, hosts_.avatarHost));
+            return reply(response, homePage(scenario_.account, hosts_.avatarHost) +
+                                       filler(scenario_.homePagePadding));
         case Endpoint::soldOrdersQuery:
             return soldOrders(request, response);
         case Endpoint::soldItemsPage:

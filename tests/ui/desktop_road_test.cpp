@@ -149,11 +149,10 @@ private slots:
 
         // And the other way: a cookie that an answer to the program's own
         // query set reaches the pane's pages.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            test::runScript(window().loginBrowserView(), "document.cookie")
-                .toString()
-                .contains(QStringLiteral("lastSoldPage=2")),
-            10000);
+        QTRY_VERIFY_WITH_TIMEOUT(test::runScript(window().loginBrowserView(), "document.cookie")
+                                     .toString()
+                                     .contains(QStringLiteral("lastSoldPage=2")),
+                                 10000);
     }
 
     void movingTheClockOnMakesTheTimerRateTheOrdersNearTheirDeadline() {
@@ -261,6 +260,12 @@ private slots:
             settings->goodTextBox().setPlainText(QStringLiteral("谢谢惠顾，欢迎再来"));
             QTest::mouseClick(&settings->saveSettingsButton(), Qt::LeftButton);
 
+            // A paste past the limit is cut to it before it is saved.
+            QGuiApplication::clipboard()->setText(QString(QStringLiteral("差")).repeated(200));
+            settings->badTextBox().selectAll();
+            settings->badTextBox().paste();
+            QTest::mouseClick(&settings->saveSettingsButton(), Qt::LeftButton);
+
             QTest::keyClicks(&settings->presetOrderBox(), "31000000000a21000");
             settings->presetTextBox().setPlainText(QStringLiteral("货到付款未付"));
             QTest::mouseClick(&settings->savePresetButton(), Qt::LeftButton);
@@ -283,6 +288,10 @@ private slots:
         tesmira::loadAutoRateDays(directory, reread);
         QCOMPARE(reread.goodRateText, gbk("谢谢惠顾，欢迎再来"));
         QCOMPARE(reread.autoRateDays, 3);
+        std::string cut;  // 127 whole characters: the 128th would make 256 bytes
+        for (int i = 0; i < 127; ++i)
+            cut += gbk("差");
+        QCOMPARE(reread.badRateText, cut);
         QCOMPARE(tesmira::findBadRatePreset(directory, state, "3100000000021000").value_or(""),
                  gbk("货到付款未付"));
     }
