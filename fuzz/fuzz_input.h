@@ -3,8 +3,9 @@
 // reports an input taking over 100 ms as slow (libFuzzer's own time-out
 // counts whole seconds only). scripts/fuzz counts the reports.
 
+#include <time.h>
+
 #include <cerrno>
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -18,19 +19,19 @@ inline std::string_view textOf(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// A slow input is kept in the directory TESMIRA_FUZZ_FINDINGS names, when it
-// names one, to be looked at again.
+// The time is the thread's CPU time, so that the machine's other work
+// (another build, another fuzzer) cannot make an input look slow. A slow
+// input is kept in the directory TESMIRA_FUZZ_FINDINGS names, when it names
+// one, to be looked at again.
 class SlowInputWatch {
 public:
     SlowInputWatch(const std::uint8_t* data, std::size_t size)
-        : data_(data), size_(size), started_(std::chrono::steady_clock::now()) {}
+        : data_(data), size_(size), started_(threadMilliseconds()) {}
     ~SlowInputWatch() {
-        const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::steady_clock::now() - started_);
-        if (took.count() <= 100)
+        const double took = threadMilliseconds() - started_;
+        if (took <= 100)
             return;
-        std::fprintf(stderr, "SLOW INPUT: %lld ms, %zu bytes\n",
-                     static_cast<long long>(took.count()), size_);
+        std::fprintf(stderr, "SLOW INPUT: %.0f ms, %zu bytes\n", took, size_);
         if (const char* directory = std::getenv("TESMIRA_FUZZ_FINDINGS")) {
             static int kept = 0;
             const std::string name = std::string(directory) + "/" + program_invocation_short_name +
@@ -45,7 +46,13 @@ public:
 private:
     const std::uint8_t* data_;
     std::size_t size_;
-    std::chrono::steady_clock::time_point started_;
+    double started_;
+
+    static double threadMilliseconds() {
+        timespec now{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
+    }
 };
 
 // Stops the run as a crash would, so that libFuzzer keeps the input.
