@@ -33,6 +33,7 @@
 #include "marketplace.h"
 #include "session/certificate_authority.h"
 #include "support/fixed_clock.h"
+#include "support/resident_memory.h"
 #include "support/temporary_directory.h"
 #include "ui/desktop_program.h"
 
@@ -41,14 +42,6 @@ extern char** environ;
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-long residentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::atol(line.c_str() + 6);
-    return -1;
-}
 
 void say(const std::string& line) {
     std::printf("%s\n", line.c_str());
@@ -177,7 +170,7 @@ int session(int port, int httpPort, const std::string& caFile) {
         done.stop();
         say("rows " + std::to_string(program.window().pendingListView().topLevelItemCount() +
                                      program.window().ratedListView().topLevelItemCount()));
-        say("rss " + std::to_string(residentKilobytes()));
+        say("rss " + std::to_string(tesmira::test::residentKilobytes()));
         say("longest " + std::to_string(longest.count()));
         say("network " + std::to_string(networkWait().count()));
         say("seconds " +

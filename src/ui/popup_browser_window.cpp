@@ -1,13 +1,9 @@
 #include "ui/popup_browser_window.h"
 
 #include "app/lifecycle.h"
+#include "ui/window_size.h"
 
 namespace tesmira::ui {
-
-void fixOuterSize(QWidget& window, QSize outer) {
-    const QSize frame = window.frameGeometry().size() - window.geometry().size();
-    window.setFixedSize(outer - frame);
-}
 
 PopupBrowserWindow::PopupBrowserWindow(Program& program, QWebEngineProfile* profile,
                                        CertificatePolicy policy, QWidget* owner)
@@ -32,7 +28,6 @@ PopupBrowserWindow::~PopupBrowserWindow() {
 }
 
 void PopupBrowserWindow::showEvent(QShowEvent* event) {
-    // The frame is known only once the window system has put one around it.
     fixOuterSize(*this, QSize(1004, 675));
     QDialog::showEvent(event);
 }

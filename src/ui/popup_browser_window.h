@@ -33,8 +33,4 @@ private:
     BrowserPaneControl pane_;
 };
 
-// Sizes a fixed window so that its outer frame, title bar included, measures
-// `outer`.
-void fixOuterSize(QWidget& window, QSize outer);
-
 }  // namespace tesmira::ui

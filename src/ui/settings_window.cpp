@@ -3,7 +3,7 @@
 #include <QTimer>
 
 #include "ui/gbk_qt.h"
-#include "ui/popup_browser_window.h"
+#include "ui/window_size.h"
 #include "ui/text_box_rules.h"
 
 namespace tesmira::ui {

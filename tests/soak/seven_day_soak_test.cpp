@@ -15,18 +15,11 @@
 
 #include "orders/deal_time.h"
 #include "support/program_fixture.h"
+#include "support/resident_memory.h"
 #include "text/gbk_texts.h"
 
 namespace tesmira {
 namespace {
-
-long residentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::atol(line.c_str() + 6);
-    return -1;
-}
 
 class SevenDaySoak : public test::ProgramTest {
 protected:
@@ -76,7 +69,7 @@ TEST_F(SevenDaySoak, EveryOrderUnderTheThresholdIsRatedOnceAndMemoryStaysFlat) {
     for (int row = 0; row < ratedList.rowCount(); ++row)
         ratedByBuyer.insert(ratedList.cellText(row, 0));
     marketplace->log().clear();
-    const long startKb = residentKilobytes();
+    const long startKb = test::residentKilobytes();
 
     std::vector<long> dailyKb;
     std::vector<std::size_t> dailyRatings;
@@ -108,11 +101,11 @@ TEST_F(SevenDaySoak, EveryOrderUnderTheThresholdIsRatedOnceAndMemoryStaysFlat) {
             takeRatings();
         }
         marketplace->log().clear();  // the simulator's own record is not the program's memory
-        dailyKb.push_back(residentKilobytes());
+        dailyKb.push_back(test::residentKilobytes());
         dailyHeap.push_back(static_cast<long>(mallinfo2().uordblks / 1024));
         dailyRatings.push_back(ratings.size());
     }
-    const long endKb = residentKilobytes();
+    const long endKb = test::residentKilobytes();
 
     const std::int64_t end = loop.clock.now().secondsSinceEpoch;
     int due = 0, missed = 0, twice = 0, ofBuyerRated = 0;

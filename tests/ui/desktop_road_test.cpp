@@ -180,9 +180,7 @@ private slots:
     void theOrderMenuCopiesAndRatesTheSelectedRows() {
         QTreeWidget& pending = window().pendingListView();
         const QString first = pending.topLevelItem(0)->text(0);
-        pending.clearSelection();
-        pending.topLevelItem(0)->setSelected(true);
-        pending.setCurrentItem(pending.topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+        test::selectOnly(pending, 0);
 
         chooseFromTheOrderMenu(pending, QStringLiteral("复制订单号"));
         QCOMPARE(QGuiApplication::clipboard()->text(), first);
@@ -211,9 +209,7 @@ private slots:
     void aDoubleClickOnRatedListRatesBadAndShowsTheRatingInThePopup() {
         QTreeWidget& rated = window().ratedListView();
         const QString order = rated.topLevelItem(0)->text(0);
-        rated.clearSelection();
-        rated.topLevelItem(0)->setSelected(true);
-        rated.setCurrentItem(rated.topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+        test::selectOnly(rated, 0);
 
         QString shownAddress;
         QString shownTitle;

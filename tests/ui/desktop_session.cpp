@@ -77,6 +77,12 @@ void saveScreenshot(QWidget& window, const QString& name) {
     picture.save(QStringLiteral(TESMIRA_SCREENSHOT_DIR "/") + name);
 }
 
+void selectOnly(QTreeWidget& list, int row) {
+    list.clearSelection();
+    list.topLevelItem(row)->setSelected(true);
+    list.setCurrentItem(list.topLevelItem(row), 0, QItemSelectionModel::NoUpdate);
+}
+
 QVariant runScript(QWebEngineView& view, const QString& script) {
     QVariant answer;
     bool done = false;

@@ -5,6 +5,7 @@
 // ending the test.
 
 #include <QString>
+#include <QTreeWidget>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -37,6 +38,9 @@ void whenModalOpens(std::function<void(QWidget*)> act);
 
 // Saves a picture of `window` as `name` in the build's screenshot directory.
 void saveScreenshot(QWidget& window, const QString& name);
+
+// Makes `row` the list's only selected row and its current one, as a click does.
+void selectOnly(QTreeWidget& list, int row);
 
 // Runs the pane's script and waits for its answer.
 QVariant runScript(QWebEngineView& view, const QString& script);

@@ -93,9 +93,7 @@ private slots:
     void theProgramGoesOnRatingWithTheTextAsCut() {
         QTreeWidget& pending = session->window().pendingListView();
         const QString order = pending.topLevelItem(0)->text(0);
-        pending.clearSelection();
-        pending.topLevelItem(0)->setSelected(true);
-        pending.setCurrentItem(pending.topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
+        test::selectOnly(pending, 0);
         const QPoint at = pending.visualItemRect(pending.topLevelItem(0)).center();
         QTest::mouseClick(pending.viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(pending.viewport(), Qt::LeftButton, {}, at);
